@@ -1,0 +1,44 @@
+# Settings every target of this project shares, applied per target.
+
+# C++17, warnings on, nothing exported unless a class says so: the exported
+# symbol lists are the libraries' binary contract.
+function(project_target_defaults target)
+  target_compile_features(${target} PUBLIC cxx_std_17)
+  set_target_properties(${target} PROPERTIES
+    CXX_EXTENSIONS OFF
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+endfunction()
+
+# A shared library with the project's version and soname (lib<name>.so.1).
+# EXPORTS names a linker version script: it keeps the standard library and Qt
+# template code the library instantiates out of the dynamic symbol table.
+function(project_shared_library target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "EXPORTS" "SOURCES")
+  add_library(${target} SHARED ${arg_SOURCES})
+  project_target_defaults(${target})
+  set_target_properties(${target} PROPERTIES
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR}
+    LINK_DEPENDS ${arg_EXPORTS})
+  # Headers are included as <library/header.h> from the source tree.
+  target_include_directories(${target} PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+  target_link_options(${target} PRIVATE
+    LINKER:--no-undefined LINKER:--version-script=${arg_EXPORTS})
+endfunction()
+
+# Fails when the library's exported dynamic symbols differ from the committed
+# list, or its DT_NEEDED entries from NEEDED.
+function(add_library_interface_test library)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SYMBOLS" "NEEDED")
+  add_test(NAME ${library}.interface
+    COMMAND ${CMAKE_COMMAND}
+      -DNM=${CMAKE_NM}
+      -DREADELF=${CMAKE_READELF}
+      -DLIBRARY=$<TARGET_FILE:${library}>
+      -DEXPECTED_SYMBOLS=${arg_SYMBOLS}
+      "-DEXPECTED_NEEDED=${arg_NEEDED}"
+      -P ${PROJECT_SOURCE_DIR}/cmake/CheckLibraryInterface.cmake)
+endfunction()
