@@ -1,0 +1,141 @@
+#include <gyrelle/gyrelle.h>
+
+#include <QPainter>
+
+namespace {
+
+constexpr int spokeCount = 12;
+constexpr int degreesPerStep = 360 / spokeCount;
+
+// QObject::startTimer answers 0 when it cannot start a timer (a negative
+// interval, no event dispatcher, another thread). Storing that 0 would make the
+// widget report itself animated while nothing moves.
+int startTimerOrNone(QObject &object, int interval)
+{
+    const int id = object.startTimer(interval);
+    return id == 0 ? -1 : id;
+}
+
+// The look depends on these exact truncations: every step rounds toward zero.
+struct SpokeGeometry
+{
+    int outerRadius;
+    int spokeLength;
+    int spokeWidth;
+    int cornerRadius;
+
+    explicit SpokeGeometry(int side)
+    {
+        const double half = (side - 1) * 0.5;
+        outerRadius = int(half);
+        // From the untruncated half, not from outerRadius: side 12 gives 2, not 1.
+        const int innerRadius = int(half * 0.38);
+        spokeLength = outerRadius - innerRadius;
+        // Larger spinners get relatively thinner spokes.
+        spokeWidth = int(spokeLength * (side > 32 ? 0.23 : 0.35));
+        cornerRadius = spokeWidth / 2;
+    }
+};
+
+} // namespace
+
+Gyrelle::Gyrelle(QWidget *parent)
+    : QWidget(parent)
+    , angle(0)
+    , timerId(-1)
+    , delay(40)
+    , displayedWhenStopped(false)
+    , spokeColor(Qt::black)
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+Gyrelle::~Gyrelle() = default;
+
+bool Gyrelle::isAnimated() const
+{
+    return timerId != -1;
+}
+
+bool Gyrelle::isDisplayedWhenStopped() const
+{
+    return displayedWhenStopped;
+}
+
+QSize Gyrelle::sizeHint() const
+{
+    return QSize(20, 20);
+}
+
+int Gyrelle::heightForWidth(int w) const
+{
+    return w;
+}
+
+void Gyrelle::startAnimation()
+{
+    angle = 0;
+    if (timerId == -1)
+        timerId = startTimerOrNone(*this, delay);
+}
+
+void Gyrelle::stopAnimation()
+{
+    if (timerId != -1)
+        killTimer(timerId);
+    timerId = -1;
+    update();
+}
+
+void Gyrelle::setAnimationDelay(int delay)
+{
+    this->delay = delay;
+    if (timerId == -1)
+        return;
+    killTimer(timerId);
+    timerId = startTimerOrNone(*this, delay);
+}
+
+void Gyrelle::setDisplayedWhenStopped(bool state)
+{
+    displayedWhenStopped = state;
+    update();
+}
+
+void Gyrelle::setColor(const QColor &color)
+{
+    spokeColor = color;
+    update();
+}
+
+void Gyrelle::timerEvent(QTimerEvent * /*event*/)
+{
+    angle = (angle + degreesPerStep) % 360;
+    update();
+}
+
+void Gyrelle::paintEvent(QPaintEvent * /*event*/)
+{
+    if (!displayedWhenStopped && !isAnimated())
+        return;
+
+    const SpokeGeometry geometry(qMin(width(), height()));
+    const QRectF spoke(-geometry.cornerRadius, -geometry.outerRadius, geometry.spokeWidth,
+                       geometry.spokeLength);
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < spokeCount; ++i) {
+        // Single precision on purpose: it fixes the exact 16-bit alphas and angles.
+        QColor color = spokeColor;
+        color.setAlphaF(1.0f - float(i) / float(spokeCount));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QBrush(color, Qt::SolidPattern));
+        painter.save();
+        painter.translate(QPointF(rect().center()));
+        painter.rotate(float(angle) - float(degreesPerStep) * float(i));
+        painter.drawRoundedRect(spoke, geometry.cornerRadius, geometry.cornerRadius, Qt::AbsoluteSize);
+        painter.restore();
+    }
+}
