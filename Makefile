@@ -1,13 +1,22 @@
 # The two everyday commands; everything else is plain CMake (see README.md).
 .PHONY: demo test deps
 
+SNAPSHOT := build/spinner-frames.png
+
 deps:
 	tools/install-deps
 
+# The truck's run, then the spinner: in a window where there is a display,
+# otherwise as a PNG of its frames.
 demo: deps
 	cmake --preset default
-	cmake --build --preset default --target icecream-truck
+	cmake --build --preset default --target icecream-truck spinner-demo
 	build/examples/icecream-truck/icecream-truck
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  build/examples/spinner-demo/spinner-demo; \
+	else \
+	  build/examples/spinner-demo/spinner-demo --snapshot $(SNAPSHOT); \
+	fi
 
 test: deps
 	cmake --preset default
