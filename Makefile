@@ -1,5 +1,5 @@
-# The two everyday commands; everything else is plain CMake (see README.md).
-.PHONY: demo test deps
+# Everyday commands; everything else is plain CMake (see README.md).
+.PHONY: demo test packages deps
 
 SNAPSHOT := build/spinner-frames.png
 
@@ -22,3 +22,10 @@ test: deps
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default
+
+# Debian packages in build-package/packages/, built for /usr and checked.
+packages:
+	tools/install-deps packaging
+	cmake --preset package
+	cmake --build --preset package
+	ctest --preset package

@@ -42,3 +42,29 @@ function(add_library_interface_test library)
       "-DEXPECTED_NEEDED=${arg_NEEDED}"
       -P ${PROJECT_SOURCE_DIR}/cmake/CheckLibraryInterface.cmake)
 endfunction()
+
+# ABI baselines: abidw's view of each library, committed under <library>/abi/.
+# The check needs debug information, so it runs in Debug and RelWithDebInfo builds.
+find_program(ABIDW abidw)
+find_program(ABIDIFF abidiff)
+if(NOT TARGET update-abi-baselines)
+  add_custom_target(update-abi-baselines
+    COMMENT "Rewriting the committed ABI baselines from this build")
+endif()
+
+# Fails when LIBRARY's ABI is incompatible with the committed BASELINE file;
+# the update-abi-baselines target rewrites BASELINE from the current build.
+function(add_abi_test library baseline)
+  set(headers ${CMAKE_CURRENT_SOURCE_DIR})
+  add_custom_target(${library}-abi-baseline
+    COMMAND ${ABIDW} --no-corpus-path --no-comp-dir-path --drop-private-types
+      --headers-dir ${headers} --out-file ${baseline} $<TARGET_FILE:${library}>
+    DEPENDS ${library} VERBATIM)
+  add_dependencies(update-abi-baselines ${library}-abi-baseline)
+  if(BUILD_TESTING AND ABIDIFF AND CMAKE_BUILD_TYPE MATCHES "^(Debug|RelWithDebInfo)$")
+    add_test(NAME ${library}.abi
+      COMMAND ${CMAKE_COMMAND} -DABIDIFF=${ABIDIFF} -DBASELINE=${baseline}
+        -DLIBRARY=$<TARGET_FILE:${library}> -DHEADERS=${headers}
+        -P ${PROJECT_SOURCE_DIR}/cmake/CheckAbi.cmake)
+  endif()
+endfunction()
