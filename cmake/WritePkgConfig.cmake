@@ -29,7 +29,7 @@ Name: ${name}
 Description: ${description}
 Version: ${version}
 Requires: ${requires}
-Libs: -L\${libdir} -l${name}
+Libs: -L\${libdir} -l${library_name}
 Cflags: -I\${includedir}
 ")
 message(STATUS "Installing: $ENV{DESTDIR}${pc_dir}/${name}.pc")

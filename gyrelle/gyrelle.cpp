@@ -16,6 +16,22 @@ int startTimerOrNone(QObject &object, int interval)
     return id == 0 ? -1 : id;
 }
 
+// Opacity of spoke i: 1 - i/12 in single precision, which the look depends on
+// (spoke 2 gets the 16-bit alpha 54612 and spoke 10 10923, where double
+// precision would give 54613 and 10922).
+void setSpokeAlpha(QColor &color, int i)
+{
+    const float alpha = 1.0f - float(i) / float(spokeCount);
+#if QT_VERSION_MAJOR >= 6
+    // Qt 6's setAlphaF takes a float and scales it to 16 bits in single precision,
+    // which rounds spoke 2 up to 54613. Scale in double as Qt 5 does, and hand
+    // over the float that Qt 6 maps back to exactly that 16-bit value.
+    color.setAlphaF(float(qRound(double(alpha) * 65535)) / 65535.0f);
+#else
+    color.setAlphaF(alpha);
+#endif
+}
+
 // The look depends on these exact truncations: every step rounds toward zero.
 struct SpokeGeometry
 {
@@ -127,13 +143,13 @@ void Gyrelle::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < spokeCount; ++i) {
-        // Single precision on purpose: it fixes the exact 16-bit alphas and angles.
         QColor color = spokeColor;
-        color.setAlphaF(1.0f - float(i) / float(spokeCount));
+        setSpokeAlpha(color, i);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QBrush(color, Qt::SolidPattern));
         painter.save();
         painter.translate(QPointF(rect().center()));
+        // Single precision, like the alpha.
         painter.rotate(float(angle) - float(degreesPerStep) * float(i));
         painter.drawRoundedRect(spoke, geometry.cornerRadius, geometry.cornerRadius, Qt::AbsoluteSize);
         painter.restore();

@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=lib -P RunConsumers.cmake
+# cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle -P RunConsumers.cmake
 # Installs the project into a scratch prefix, then builds and runs one consumer
 # through find_package() and one through pkg-config, checking what they print.
 set(prefix ${WORK_DIR}/prefix)
@@ -34,10 +34,10 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 set(here ${CMAKE_CURRENT_LIST_DIR})
 run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package
-    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/find-package)
 check_consumer(${WORK_DIR}/find-package/consumer)
 
 run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${libdir}/pkgconfig
-    ${here}/pkg-config/build.sh ${here}/main.cpp ${WORK_DIR}/pkg-config-consumer)
+    ${here}/pkg-config/build.sh ${here}/main.cpp ${WORK_DIR}/pkg-config-consumer ${GYRELLE_PACKAGE})
 check_consumer(${WORK_DIR}/pkg-config-consumer)
