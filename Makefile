@@ -18,10 +18,14 @@ demo: deps
 	  build/examples/spinner-demo/spinner-demo --snapshot $(SNAPSHOT); \
 	fi
 
+# Both variants of the widget: against Qt 5 (the default) and Qt 6.
 test: deps
 	cmake --preset default
 	cmake --build --preset default
 	ctest --preset default
+	cmake --preset qt6
+	cmake --build --preset qt6
+	ctest --preset qt6
 
 # Debian packages in build-package/packages/, built for /usr and checked.
 packages:

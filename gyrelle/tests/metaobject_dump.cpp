@@ -60,6 +60,7 @@ QByteArray flags(const QMetaProperty &property)
         {property.isScriptable(), "scriptable"}, {property.isStored(), "stored"},
         {property.isUser(), "user"},             {property.isConstant(), "constant"},
         {property.isFinal(), "final"},           {property.hasNotifySignal(), "notify"},
+        {property.hasStdCppSet(), "stdcppset"},
     };
     QByteArrayList set;
     for (const auto &flag : all) {
