@@ -1,5 +1,6 @@
 # Settings every target of this project shares, applied per target.
 
+option(BUILD_FUZZERS "Build the libFuzzer targets (clang; set SANITIZERS to include fuzzer-no-link)" OFF)
 set(SANITIZERS "" CACHE STRING
   "Sanitizers to build every target with, as -fsanitize takes them (address,undefined or thread)")
 
@@ -34,8 +35,12 @@ function(project_shared_library target)
   # Headers are included as <library/header.h> from the source tree.
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
-  target_link_options(${target} PRIVATE
-    LINKER:--no-undefined LINKER:--version-script=${arg_EXPORTS})
+  target_link_options(${target} PRIVATE LINKER:--version-script=${arg_EXPORTS})
+  # clang links the sanitizer runtimes into executables only, so a sanitized
+  # library has undefined references until it is loaded.
+  if(NOT (SANITIZERS AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
+    target_link_options(${target} PRIVATE LINKER:--no-undefined)
+  endif()
 endfunction()
 
 # Fails when the library's exported dynamic symbols differ from the committed
@@ -79,4 +84,13 @@ function(add_abi_test library baseline)
         -DLIBRARY=$<TARGET_FILE:${library}> -DHEADERS=${headers}
         -P ${PROJECT_SOURCE_DIR}/cmake/CheckAbi.cmake)
   endif()
+endfunction()
+
+# A libFuzzer target NAME from SOURCE, linked with the given libraries.
+function(add_fuzzer name source)
+  add_executable(${name} ${source})
+  project_target_defaults(${name})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARGN})
 endfunction()
