@@ -2,6 +2,7 @@
 // the meta-object, resizes, timer ticks, event processing and renders of one
 // spinner, offscreen. After every step: the leading spoke's angle is one of 0,
 // 30, ..., 330, and the spinner counts as animated exactly when a timer runs.
+#include "fuzz_input.h"
 #include "paint_recorder.h"
 
 #include <gyrelle/gyrelle.h>
@@ -17,24 +18,11 @@
 
 namespace {
 
-class Input
+// A width or height from 0 to 4096.
+int side(FuzzInput &input)
 {
-public:
-    Input(const uint8_t *data, size_t size)
-        : data(data)
-        , size(size)
-    {
-    }
-    bool empty() const { return at >= size; }
-    uint8_t byte() { return at < size ? data[at++] : 0; }
-    int number() { return int(uint32_t(byte()) << 24 | uint32_t(byte()) << 16 | uint32_t(byte()) << 8 | byte()); }
-    int side() { return (byte() << 8 | byte()) % 4097; }
-
-private:
-    const uint8_t *data;
-    size_t size;
-    size_t at = 0;
-};
+    return (input.byte() << 8 | input.byte()) % 4097;
+}
 
 void require(bool condition, const char *what)
 {
@@ -54,7 +42,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
     }
 }
 
-void step(Gyrelle &spinner, Input &input)
+void step(Gyrelle &spinner, FuzzInput &input)
 {
     switch (input.byte() % 11) {
     case 0:
@@ -79,8 +67,8 @@ void step(Gyrelle &spinner, Input &input)
         QMetaObject::invokeMethod(&spinner, "setColor", Q_ARG(QColor, QColor(input.byte(), input.byte(), input.byte())));
         break;
     case 7: {
-        const int width = input.side();
-        spinner.resize(width, input.side());
+        const int width = side(input);
+        spinner.resize(width, side(input));
         break;
     }
     case 8: {
@@ -127,7 +115,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Input input(data, size);
+    FuzzInput input(data, size);
     Gyrelle spinner;
     while (!input.empty()) {
         step(spinner, input);

@@ -89,12 +89,7 @@ class GyrelleTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QtWarnings::install(); }
-    void cleanup()
-    {
-        const QString problems = QtWarnings::takeProblems();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    QTWARNINGS_FAIL_TESTS
 
     void newSpinnerIsStoppedAndSmall()
     {

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 
 // Qt Test only prints Qt's warnings; these tests fail on any they did not expect.
-// Call install() in initTestCase() and takeProblems() in cleanup().
+// Put QTWARNINGS_FAIL_TESTS in the test class's private slots.
 namespace QtWarnings {
 
 inline QStringList expected;
@@ -20,9 +20,11 @@ inline void record(QtMsgType type, const QMessageLogContext &context, const QStr
     forward(type, context, message);
 }
 
+// Starts collecting warnings (once; later calls do nothing).
 inline void install()
 {
-    forward = qInstallMessageHandler(record);
+    if (!forward)
+        forward = qInstallMessageHandler(record);
 }
 
 // The next warning with exactly this text is part of the test.
@@ -45,5 +47,18 @@ inline QString takeProblems()
 }
 
 } // namespace QtWarnings
+
+// The init() and cleanup() slots that fail each test function on a Qt warning
+// it did not announce with QtWarnings::expect().
+#define QTWARNINGS_FAIL_TESTS                                                                      \
+    void init()                                                                                    \
+    {                                                                                              \
+        QtWarnings::install();                                                                     \
+    }                                                                                              \
+    void cleanup()                                                                                 \
+    {                                                                                              \
+        const QString problems = QtWarnings::takeProblems();                                       \
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));                                        \
+    }
 
 #endif

@@ -2,6 +2,8 @@
 // After every step each truck must list exactly the flavors a simple model says
 // it holds, write exactly the expected messages, and every flavor ever created
 // must be owned by exactly one truck (none leaked, none deleted twice).
+#include "fuzz_input.h"
+
 #include <universe/truck.h>
 
 #include <cstdint>
@@ -54,30 +56,6 @@ struct Slot
     }
 };
 
-class Input
-{
-public:
-    Input(const uint8_t *data, size_t size)
-        : data(data)
-        , size(size)
-    {
-    }
-    bool empty() const { return at >= size; }
-    uint8_t byte() { return at < size ? data[at++] : 0; }
-    std::string text()
-    {
-        std::string text;
-        for (size_t length = byte() % 24; length > 0 && !empty(); --length)
-            text += char(byte());
-        return text;
-    }
-
-private:
-    const uint8_t *data;
-    size_t size;
-    size_t at = 0;
-};
-
 std::ostringstream output;
 
 // What the truck code wrote since the last call.
@@ -107,7 +85,7 @@ void checkAll(Slot (&slots)[3])
     require(held == size_t(liveFlavors), "a flavor is leaked or deleted twice");
 }
 
-void step(Slot (&slots)[3], Input &input)
+void step(Slot (&slots)[3], FuzzInput &input)
 {
     const uint8_t op = input.byte();
     Slot &slot = slots[(op >> 4) % 3];
@@ -115,7 +93,7 @@ void step(Slot (&slots)[3], Input &input)
     std::string expected;
     switch (op % 12) {
     case 0: {
-        const std::string name = input.text();
+        const std::string name = input.text(23);
         slot.truck->addIcecreamFlavor(new CountedFlavor(name));
         slot.names.push_back(name);
         break;
@@ -143,7 +121,7 @@ void step(Slot (&slots)[3], Input &input)
         expected = slot.arrival;
         break;
     case 6:
-        slot.arrival = input.text();
+        slot.arrival = input.text(23);
         slot.truck->setArrivalMessage(slot.arrival);
         break;
     case 7:
@@ -176,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static std::streambuf *const original = std::cout.rdbuf(output.rdbuf());
     (void)original;
-    Input input(data, size);
+    FuzzInput input(data, size);
     {
         Slot slots[3];
         while (!input.empty()) {

@@ -17,11 +17,7 @@ private Q_SLOTS:
         // Where the build puts accessible/<plugin>, as Qt's own plugin folder has it.
         QCoreApplication::addLibraryPath(QStringLiteral(PLUGIN_ROOT));
     }
-    void cleanup()
-    {
-        const QString problems = QtWarnings::takeProblems();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    QTWARNINGS_FAIL_TESTS
 
     void spinnerIsABusyIndicator()
     {

@@ -10,12 +10,7 @@ class DesignerFormTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QtWarnings::install(); }
-    void cleanup()
-    {
-        const QString problems = QtWarnings::takeProblems();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    QTWARNINGS_FAIL_TESTS
 
     void formSetsTheSpinnersProperties()
     {

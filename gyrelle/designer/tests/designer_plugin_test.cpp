@@ -20,11 +20,7 @@ private Q_SLOTS:
         plugin = qobject_cast<QDesignerCustomWidgetInterface *>(loader.instance());
         QVERIFY(plugin);
     }
-    void cleanup()
-    {
-        const QString problems = QtWarnings::takeProblems();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    QTWARNINGS_FAIL_TESTS
 
     void describesTheWidget()
     {
