@@ -64,12 +64,10 @@ endfunction()
 # The check needs debug information, so it runs in Debug and RelWithDebInfo builds.
 find_program(ABIDW abidw)
 find_program(ABIDIFF abidiff)
-if(NOT TARGET update-abi-baselines)
-  add_custom_target(update-abi-baselines
-    COMMENT "Rewriting the committed ABI baselines from this build")
-endif()
+add_custom_target(update-abi-baselines
+  COMMENT "Rewriting the committed ABI baselines from this build")
 
-# Fails when LIBRARY's ABI is incompatible with the committed BASELINE file;
+# Fails when LIBRARY's ABI differs from the committed BASELINE file (additions aside);
 # the update-abi-baselines target rewrites BASELINE from the current build.
 function(add_abi_test library baseline)
   set(headers ${CMAKE_CURRENT_SOURCE_DIR})
