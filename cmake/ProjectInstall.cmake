@@ -70,3 +70,30 @@ function(debian_library_package out name)
     set(${out} lib${name}${PROJECT_VERSION_MAJOR} PARENT_SCOPE)
   endif()
 endfunction()
+
+cmake_path(ABSOLUTE_PATH CMAKE_INSTALL_LIBDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+  NORMALIZE OUTPUT_VARIABLE libdir)
+string(REGEX REPLACE "/$" "" libdir ${libdir})
+if(libdir IN_LIST CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES)
+  set(PROJECT_LIBDIR_IS_SYSTEM ON)
+else()
+  set(PROJECT_LIBDIR_IS_SYSTEM OFF)
+endif()
+
+# Tests of the installed project use this prefix, filled by the fixture
+# "scratch-prefix" (tests/CMakeLists.txt).
+set(PROJECT_SCRATCH_PREFIX ${PROJECT_BINARY_DIR}/scratch-prefix)
+
+# Gives TARGET, installed into INSTALL_DIR (relative to the prefix or absolute),
+# a run path from itself to the prefix's library folder, so that it loads our
+# libraries from any prefix without LD_LIBRARY_PATH or ldconfig. None for the
+# system's own library folders, where the loader finds them anyway (and Debian
+# forbids a run path).
+function(project_relative_run_path target install_dir)
+  if(PROJECT_LIBDIR_IS_SYSTEM)
+    return()
+  endif()
+  cmake_path(ABSOLUTE_PATH install_dir BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX} NORMALIZE)
+  file(RELATIVE_PATH to_libdir ${install_dir} ${libdir})
+  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir}")
+endfunction()

@@ -2,8 +2,45 @@
 
 #include <gyrelle/gyrelle.h>
 
+#include <QEvent>
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
+
+namespace {
+
+// Draws the still frame of a spinner shaped like SOURCE (size, colour) onto DEVICE,
+// whatever SOURCE's own displayedWhenStopped says.
+void drawStillFrame(const Gyrelle &source, QPaintDevice *device)
+{
+    Gyrelle still;
+    still.resize(source.size());
+    still.setColor(source.color());
+    still.setDisplayedWhenStopped(true);
+    QPainter painter(device);
+    still.render(&painter, QPoint(), QRegion(), QWidget::RenderFlags());
+}
+
+// A spinner dropped on a form is stopped and not displayed when stopped, so it
+// would draw nothing and could not be seen or selected. On Designer's widgets
+// only, this draws the still frame instead, without touching a property that
+// Designer would show or save.
+class StillFrameInDesigner : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *spinner = static_cast<Gyrelle *>(watched);
+        if (event->type() != QEvent::Paint || spinner->isAnimated() || spinner->isDisplayedWhenStopped())
+            return false;
+        drawStillFrame(*spinner, spinner);
+        return true;
+    }
+};
+
+} // namespace
 
 GyrelleDesignerPlugin::GyrelleDesignerPlugin(QObject *parent)
     : QObject(parent)
@@ -43,10 +80,9 @@ QIcon GyrelleDesignerPlugin::icon() const
 {
     Gyrelle spinner;
     spinner.resize(spinner.sizeHint());
-    spinner.setDisplayedWhenStopped(true);
     QPixmap pixmap(spinner.size());
     pixmap.fill(Qt::transparent);
-    spinner.render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
+    drawStillFrame(spinner, &pixmap);
     return QIcon(pixmap);
 }
 
@@ -57,7 +93,9 @@ bool GyrelleDesignerPlugin::isContainer() const
 
 QWidget *GyrelleDesignerPlugin::createWidget(QWidget *parent)
 {
-    return new Gyrelle(parent);
+    auto *spinner = new Gyrelle(parent);
+    spinner->installEventFilter(new StillFrameInDesigner(spinner));
+    return spinner;
 }
 
 bool GyrelleDesignerPlugin::isInitialized() const

@@ -1,7 +1,7 @@
-# cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle -P RunConsumers.cmake
-# Installs the project into a scratch prefix, then builds and runs one consumer
-# through find_package() and one through pkg-config, checking what they print.
-set(prefix ${WORK_DIR}/prefix)
+# cmake -DPREFIX=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle -P RunConsumers.cmake
+# Builds and runs one consumer of the project installed in PREFIX through
+# find_package() and one through pkg-config, checking what they print.
+set(prefix ${PREFIX})
 if(IS_ABSOLUTE "${LIBDIR}")
   message(FATAL_ERROR "needs a libdir relative to the prefix, not ${LIBDIR}")
 endif()
@@ -30,7 +30,6 @@ function(check_consumer program)
 endfunction()
 
 file(REMOVE_RECURSE ${WORK_DIR})
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 set(here ${CMAKE_CURRENT_LIST_DIR})
 run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package

@@ -27,32 +27,37 @@ private Q_SLOTS:
         QCOMPARE(plugin->name(), QStringLiteral("Gyrelle"));
         QCOMPARE(plugin->includeFile(), QStringLiteral("gyrelle/gyrelle.h"));
         QVERIFY(!plugin->isContainer());
-        QVERIFY(!plugin->group().isEmpty());
+        QCOMPARE(plugin->group(), QStringLiteral("Display Widgets"));
         QVERIFY(!plugin->toolTip().isEmpty());
         QVERIFY(!plugin->whatsThis().isEmpty());
     }
 
     void iconShowsTheSpinner()
     {
-        const QImage icon = plugin->icon().pixmap(20, 20).toImage();
-        QVERIFY(!icon.isNull());
-        QCOMPARE(qAlpha(icon.pixel(9, 3)), 255); // the leading spoke, straight up
-        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        const QIcon icon = plugin->icon();
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(20, 20)});
+        QVERIFY(isStillFrame(icon.pixmap(20, 20).toImage()));
     }
+
 
     void domXmlNamesTheClass()
     {
         QXmlStreamReader xml(plugin->domXml());
         QStringList widgets;
         while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("widget"))
-                widgets.append(xml.attributes().value(QLatin1String("class")).toString());
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("widget")) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                widgets.append(attributes.value(QLatin1String("class")).toString() + QLatin1Char(' ')
+                               + attributes.value(QLatin1String("name")).toString());
+            }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(widgets, QStringList{QStringLiteral("Gyrelle")});
+        QCOMPARE(widgets, QStringList{QStringLiteral("Gyrelle gyrelle")});
     }
 
-    void createsADefaultSpinnerWhosePropertiesWork()
+    // On a form, the spinner shows its still frame while its properties keep
+    // their defaults, so that Designer saves none of them.
+    void createsADefaultSpinnerThatShowsItsStillFrame()
     {
         QWidget parent;
         QWidget *widget = plugin->createWidget(&parent);
@@ -62,6 +67,10 @@ private Q_SLOTS:
         QCOMPARE(widget->property("delay"), QVariant(40));
         QCOMPARE(widget->property("displayedWhenStopped"), QVariant(false));
         QCOMPARE(widget->property("color"), QVariant(QColor(Qt::black)));
+        QVERIFY(!spinner->isAnimated());
+        QVERIFY(isStillFrame(rendered(*spinner)));
+        Gyrelle applications;
+        QVERIFY(!isStillFrame(rendered(applications))); // draws nothing
 
         QVERIFY(widget->setProperty("delay", 75));
         QVERIFY(widget->setProperty("displayedWhenStopped", true));
@@ -79,6 +88,22 @@ private Q_SLOTS:
     }
 
 private:
+    static QImage rendered(QWidget &widget)
+    {
+        widget.resize(20, 20);
+        QImage image(widget.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        return image;
+    }
+
+    // The leading spoke straight up, fully opaque, and nothing in the corner.
+    static bool isStillFrame(const QImage &image)
+    {
+        return image.size() == QSize(20, 20) && qAlpha(image.pixel(9, 3)) == 255
+            && qAlpha(image.pixel(0, 0)) == 0;
+    }
+
     QPluginLoader loader;
     QDesignerCustomWidgetInterface *plugin = nullptr;
 };
