@@ -27,9 +27,14 @@ test: deps
 	cmake --build --preset qt6
 	ctest --preset qt6
 
-# Debian packages in build-package/packages/, built for /usr and checked.
+# Debian packages for /usr: the truck's and the Qt 5 widget's in
+# build-package/packages/, the Qt 6 widget's in build-package-qt6/packages/;
+# then all six checked together.
 packages:
 	tools/install-deps packaging
-	cmake --preset package
-	cmake --build --preset package
-	ctest --preset package
+	for preset in package package-qt6; do \
+	  cmake --preset $$preset && cmake --build --preset $$preset && ctest --preset $$preset || exit 1; \
+	done
+	packaging/check-packages lib/$$(dpkg-architecture -qDEB_HOST_MULTIARCH) \
+	  $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)-1 \
+	  build-package/packages build-package-qt6/packages

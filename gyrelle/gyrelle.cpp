@@ -1,5 +1,6 @@
 #include <gyrelle/gyrelle.h>
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace {
@@ -53,6 +54,37 @@ struct SpokeGeometry
     }
 };
 
+// What assistive technology is told about: whether the spinner turns, and
+// whether it draws anything at all.
+struct AccessibleState
+{
+    bool busy;
+    bool drawn;
+
+    explicit AccessibleState(const Gyrelle &spinner)
+        : busy(spinner.isAnimated())
+        , drawn(busy || spinner.isDisplayedWhenStopped())
+    {
+    }
+};
+
+// Screen readers cache states and learn of changes only through events. The
+// change of drawing reaches them as a change of "invisible". Without an active
+// accessibility client nothing is built or sent.
+void announceChange(Gyrelle &spinner, AccessibleState before)
+{
+    if (!QAccessible::isActive())
+        return;
+    const AccessibleState now(spinner);
+    QAccessible::State changed;
+    changed.busy = before.busy != now.busy;
+    changed.invisible = before.drawn != now.drawn;
+    if (!changed.busy && !changed.invisible)
+        return;
+    QAccessibleStateChangeEvent event(&spinner, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 Gyrelle::Gyrelle(QWidget *parent)
@@ -92,16 +124,21 @@ int Gyrelle::heightForWidth(int w) const
 void Gyrelle::startAnimation()
 {
     angle = 0;
-    if (timerId == -1)
-        timerId = startTimerOrNone(*this, delay);
+    if (timerId != -1)
+        return;
+    const AccessibleState before(*this);
+    timerId = startTimerOrNone(*this, delay);
+    announceChange(*this, before);
 }
 
 void Gyrelle::stopAnimation()
 {
+    const AccessibleState before(*this);
     if (timerId != -1)
         killTimer(timerId);
     timerId = -1;
     update();
+    announceChange(*this, before);
 }
 
 void Gyrelle::setAnimationDelay(int delay)
@@ -109,14 +146,18 @@ void Gyrelle::setAnimationDelay(int delay)
     this->delay = delay;
     if (timerId == -1)
         return;
+    const AccessibleState before(*this);
     killTimer(timerId);
     timerId = startTimerOrNone(*this, delay);
+    announceChange(*this, before);
 }
 
 void Gyrelle::setDisplayedWhenStopped(bool state)
 {
+    const AccessibleState before(*this);
     displayedWhenStopped = state;
     update();
+    announceChange(*this, before);
 }
 
 void Gyrelle::setColor(const QColor &color)
