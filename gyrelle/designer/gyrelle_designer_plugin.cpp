@@ -9,16 +9,19 @@
 
 namespace {
 
-// Draws the still frame of a spinner shaped like SOURCE (size, colour) onto DEVICE,
-// whatever SOURCE's own displayedWhenStopped says.
-void drawStillFrame(const Gyrelle &source, QPaintDevice *device)
+// The still frame of a spinner shaped like SOURCE (size, colour), whatever
+// SOURCE's own displayedWhenStopped says. (Rendered into a pixmap: QWidget::render
+// onto a painter that is open on a widget misplaces the drawing.)
+QPixmap stillFrame(const Gyrelle &source)
 {
     Gyrelle still;
     still.resize(source.size());
     still.setColor(source.color());
     still.setDisplayedWhenStopped(true);
-    QPainter painter(device);
-    still.render(&painter, QPoint(), QRegion(), QWidget::RenderFlags());
+    QPixmap pixmap(still.size());
+    pixmap.fill(Qt::transparent);
+    still.render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
+    return pixmap;
 }
 
 // A spinner dropped on a form is stopped and not displayed when stopped, so it
@@ -35,7 +38,7 @@ public:
         auto *spinner = static_cast<Gyrelle *>(watched);
         if (event->type() != QEvent::Paint || spinner->isAnimated() || spinner->isDisplayedWhenStopped())
             return false;
-        drawStillFrame(*spinner, spinner);
+        QPainter(spinner).drawPixmap(0, 0, stillFrame(*spinner));
         return true;
     }
 };
@@ -80,10 +83,7 @@ QIcon GyrelleDesignerPlugin::icon() const
 {
     Gyrelle spinner;
     spinner.resize(spinner.sizeHint());
-    QPixmap pixmap(spinner.size());
-    pixmap.fill(Qt::transparent);
-    drawStillFrame(spinner, &pixmap);
-    return QIcon(pixmap);
+    return QIcon(stillFrame(spinner));
 }
 
 bool GyrelleDesignerPlugin::isContainer() const
