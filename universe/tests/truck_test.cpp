@@ -90,6 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
                        truck.arrive();
                    },
                    "Ding ding"},
+        OutputCase{"arrive_custom_with_nul_byte",
+                   [] {
+                       Truck truck;
+                       truck.setArrivalMessage("Ding\0ding\n"s);
+                       truck.arrive();
+                   },
+                   "Ding\0ding\n"s},
         OutputCase{"leave", [] { Truck().leave(); }, leaveText},
         OutputCase{"list_empty", [] { Truck().printAvailableFlavors(); }, headerText + "\n"},
         OutputCase{"list_in_insertion_order",
@@ -112,6 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                        truck.setLeaveOnDestruction(true);
                    },
                    leaveText},
+        OutputCase{"flag_cleared_later",
+                   [] {
+                       Truck truck(true);
+                       truck.setLeaveOnDestruction(false);
+                   },
+                   ""},
         OutputCase{"deliver", [] { Truck().deliver(); }, deliveryText}),
     [](const testing::TestParamInfo<OutputCase> &info) { return info.param.name; });
 
@@ -133,7 +146,10 @@ TEST(truck, pending_field_width_pads_only_the_next_insertion)
     truck.printAvailableFlavors();
     std::cout << std::setw(leaveText.size() + 2);
     truck.leave();
-    EXPECT_EQ(capture.text(), "..." + headerText + "  * Lemon\n\n" + ".." + leaveText);
+    truck.setArrivalMessage(""); // even an empty message takes the width
+    std::cout << std::setw(3);
+    truck.arrive();
+    EXPECT_EQ(capture.text(), "..." + headerText + "  * Lemon\n\n" + ".." + leaveText + "...");
 }
 
 TEST(truck, writes_nothing_while_cout_has_failed)
@@ -267,25 +283,35 @@ TEST(truck, null_flavor_is_ignored)
         EXPECT_EQ(listed(*t), listingOf({"A"}));
 }
 
-TEST(truck, destructor_swallows_stream_exception_and_still_deletes_flavors)
+TEST(truck, destructor_swallows_any_stream_exception_and_still_deletes_flavors)
 {
     struct RefusingBuffer : std::streambuf
     {
     };
-    RefusingBuffer refusing;
-    Journal journal;
-    OutputCapture capture;
-    std::cout.rdbuf(&refusing);
-    std::cout.exceptions(std::ios::badbit);
-    ASSERT_THROW(Truck().leave(), std::ios_base::failure);
-    std::cout.clear();
+    struct NotAnException
+    {
+    };
+    struct ThrowingBuffer : std::streambuf
+    {
+        int overflow(int) override { throw NotAnException(); }
+    };
+    RefusingBuffer refusing; // std::cout throws std::ios_base::failure
+    ThrowingBuffer throwing; // std::cout passes NotAnException on
+    for (std::streambuf *buffer : std::initializer_list<std::streambuf *>{&refusing, &throwing}) {
+        Journal journal;
+        OutputCapture capture;
+        std::cout.rdbuf(buffer);
+        std::cout.exceptions(std::ios::badbit);
+        EXPECT_ANY_THROW(Truck().leave());
+        std::cout.clear();
 
-    auto truck = std::make_unique<Truck>(true);
-    truck->addIcecreamFlavor(new TracedFlavor("A", journal));
-    truck->addIcecreamFlavor(new TracedFlavor("B", journal));
-    EXPECT_NO_THROW(truck.reset());
-    EXPECT_EQ(journal, (Journal{"delete A", "delete B"}));
-    EXPECT_TRUE(std::cout.bad());
+        auto truck = std::make_unique<Truck>(true);
+        truck->addIcecreamFlavor(new TracedFlavor("A", journal));
+        truck->addIcecreamFlavor(new TracedFlavor("B", journal));
+        EXPECT_NO_THROW(truck.reset());
+        EXPECT_EQ(journal, (Journal{"delete A", "delete B"}));
+        EXPECT_TRUE(std::cout.bad());
+    }
 }
 
 TEST(truck, deliver_writes_its_message_every_call_and_splits_evenly)
