@@ -9,7 +9,10 @@
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -25,16 +28,24 @@ constexpr int margin = 8;
 const int sheetSizes[] = {20, 32, 64, 128};
 const QColor sheetColors[] = {Qt::black, QColor(0x1c, 0x6d, 0xd0)};
 
-// One row of the sheet: a spinner of the given size and colour, frame by frame.
+// Room for the labels: each row's size on its left, frame numbers above it.
+constexpr int labelWidth = 56;
+constexpr int numberHeight = 14;
+
+// One row of the sheet: a spinner of the given size and colour, frame by frame,
+// each frame numbered above it.
 void drawFrames(QPainter &painter, int top, int size, const QColor &color)
 {
+    painter.drawText(QRect(0, top + numberHeight, labelWidth, size), Qt::AlignCenter,
+                     QStringLiteral("%1 px").arg(size));
     Gyrelle spinner;
     spinner.resize(size, size);
     spinner.setColor(color);
     spinner.startAnimation();
     for (int frame = 0; frame < frameCount; ++frame) {
-        spinner.render(&painter, QPoint(margin + frame * (size + margin), top), QRegion(),
-                       QWidget::RenderFlags());
+        const int left = labelWidth + frame * (size + margin);
+        painter.drawText(QRect(left, top, size, numberHeight), Qt::AlignCenter, QString::number(frame));
+        spinner.render(&painter, QPoint(left, top + numberHeight), QRegion(), QWidget::RenderFlags());
         QTimerEvent tick(0); // one step, as the running timer would make it
         QCoreApplication::sendEvent(&spinner, &tick);
     }
@@ -45,21 +56,33 @@ bool writeContactSheet(const QString &fileName)
     int width = 0;
     int height = margin;
     for (int size : sheetSizes) {
-        width = qMax(width, margin + frameCount * (size + margin));
-        height += (size + margin) * int(std::size(sheetColors));
+        width = qMax(width, labelWidth + frameCount * (size + margin));
+        height += (numberHeight + size + margin) * int(std::size(sheetColors));
     }
     QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    painter.setFont(font);
+    painter.setPen(Qt::darkGray);
     int top = margin;
     for (const QColor &color : sheetColors) {
         for (int size : sheetSizes) {
             drawFrames(painter, top, size, color);
-            top += size + margin;
+            top += numberHeight + size + margin;
         }
     }
     painter.end();
     return sheet.save(fileName);
+}
+
+// A small square of COLOR, for the colour button.
+QIcon swatch(const QColor &color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(color);
+    return QIcon(pixmap);
 }
 
 // A window whose controls reach the spinner only through its slots.
@@ -67,11 +90,25 @@ QWidget *makeWindow()
 {
     auto *window = new QWidget;
     window->setWindowTitle(QStringLiteral("Gyrelle"));
+    window->setMinimumWidth(320);
     auto *spinner = new Gyrelle;
     spinner->setFixedSize(64, 64);
     // Screen readers meet it as the progress bar "Demo activity", busy while
     // it turns and absent while it draws nothing.
     spinner->setAccessibleName(QStringLiteral("Demo activity"));
+    auto *hint = new QLabel(QStringLiteral(
+        "Stopped: the spinner draws nothing until it is started or \"Displayed when stopped\" is checked."));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
+    // The window fits its contents again whenever they change size.
+    const auto fit = [window] {
+        window->layout()->activate();
+        window->adjustSize();
+    };
+    const auto updateHint = [spinner, hint, fit] {
+        hint->setVisible(!spinner->isAnimated() && !spinner->isDisplayedWhenStopped());
+        fit();
+    };
 
     auto *start = new QPushButton(QStringLiteral("Start"));
     auto *stop = new QPushButton(QStringLiteral("Stop"));
@@ -82,25 +119,38 @@ QWidget *makeWindow()
     delay->setRange(1, 1000);
     delay->setSuffix(QStringLiteral(" ms"));
     delay->setValue(spinner->animationDelay());
+    delay->setToolTip(QStringLiteral("Time between two 30-degree steps (default 40 ms: a turn in 480 ms)"));
     QObject::connect(delay, qOverload<int>(&QSpinBox::valueChanged), spinner,
                      &Gyrelle::setAnimationDelay);
 
+    // Below 9 px the spokes would be less than a pixel wide, and nothing is drawn.
     auto *size = new QSpinBox;
-    size->setRange(8, 256);
+    size->setRange(9, 256);
     size->setSuffix(QStringLiteral(" px"));
     size->setValue(spinner->width());
-    QObject::connect(size, qOverload<int>(&QSpinBox::valueChanged), spinner,
-                     [spinner](int side) { spinner->setFixedSize(side, side); });
+    size->setToolTip(QStringLiteral("Side of the spinner; smaller than 9 px it draws nothing"));
+    QObject::connect(size, qOverload<int>(&QSpinBox::valueChanged), spinner, [spinner, fit](int side) {
+        spinner->setFixedSize(side, side);
+        fit();
+    });
 
     auto *shown = new QCheckBox(QStringLiteral("Displayed when stopped"));
     QObject::connect(shown, &QCheckBox::toggled, spinner, &Gyrelle::setDisplayedWhenStopped);
 
-    auto *color = new QPushButton(QStringLiteral("Colour..."));
-    QObject::connect(color, &QPushButton::clicked, spinner, [spinner] {
-        const QColor chosen = QColorDialog::getColor(spinner->color(), spinner);
-        if (chosen.isValid())
-            spinner->setColor(chosen);
+    auto *color = new QPushButton(swatch(spinner->color()), QStringLiteral("Select Color..."));
+    QObject::connect(color, &QPushButton::clicked, spinner, [spinner, color, window] {
+        // Beside the window, not over the spinner, which shows each colour as it is picked.
+        QColorDialog dialog(spinner->color(), window);
+        dialog.move(window->frameGeometry().topRight() + QPoint(margin, 0));
+        const QColor before = spinner->color();
+        QObject::connect(&dialog, &QColorDialog::currentColorChanged, spinner, &Gyrelle::setColor);
+        spinner->setColor(dialog.exec() == QDialog::Accepted ? dialog.selectedColor() : before);
+        color->setIcon(swatch(spinner->color()));
     });
+
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(start), static_cast<QAbstractButton *>(stop),
+                                    static_cast<QAbstractButton *>(shown)})
+        QObject::connect(button, &QAbstractButton::clicked, hint, updateHint);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(start);
@@ -113,10 +163,13 @@ QWidget *makeWindow()
     controls->addRow(color);
 
     auto *layout = new QVBoxLayout(window);
+    layout->addSpacing(2 * margin);
     layout->addWidget(spinner, 1, Qt::AlignCenter);
+    layout->addWidget(hint);
+    layout->addSpacing(2 * margin);
     layout->addLayout(controls);
-    window->resize(320, 360);
     spinner->startAnimation();
+    hint->hide();
     return window;
 }
 
