@@ -1,5 +1,5 @@
 # Everyday commands; everything else is plain CMake (see README.md).
-.PHONY: demo test packages deps
+.PHONY: demo test docs packages deps
 
 SNAPSHOT := build/spinner-frames.png
 
@@ -26,6 +26,11 @@ test: deps
 	cmake --preset qt6
 	cmake --build --preset qt6
 	ctest --preset qt6
+
+# The API references: build/docs/reference/<library>/html/ and <library>.qch.
+docs: deps
+	cmake --preset default
+	cmake --build --preset default --target docs
 
 # Debian packages for /usr: the truck's and the Qt 5 widget's in
 # build-package/packages/, the Qt 6 widget's in build-package-qt6/packages/;

@@ -38,7 +38,9 @@ public:
     int animationDelay() const { return delay; }
     /// Whether the animation timer runs.
     bool isAnimated() const;
+    /// Whether the spinner is drawn while stopped; default false.
     bool isDisplayedWhenStopped() const;
+    /// The spokes' colour, as last set; default black.
     QColor color() const { return spokeColor; }
 
     /// Always 20x20.
@@ -64,6 +66,8 @@ public Q_SLOTS:
 protected:
     /// Advances by 30 degrees and repaints, whichever timer sent the event.
     void timerEvent(QTimerEvent *event) override;
+    /// Draws the twelve spokes at the current position; nothing while stopped
+    /// unless displayedWhenStopped is set.
     void paintEvent(QPaintEvent *event) override;
 
 private:
