@@ -56,6 +56,8 @@ public:
         if (event->type() != QEvent::Paint || spinner->isAnimated() || spinner->isDisplayedWhenStopped())
             return false;
         QPainter painter(spinner);
+        if (!painter.isActive())
+            return true;
         // The ratio of the device really painted on: the window's screen, or an
         // image that the spinner is rendered into.
         const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
