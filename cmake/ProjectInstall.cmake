@@ -122,17 +122,19 @@ endif()
 set(PROJECT_SCRATCH_PREFIX ${PROJECT_BINARY_DIR}/scratch-prefix)
 
 # Gives TARGET, installed into INSTALL_DIR (relative to the prefix or absolute),
-# a run path from itself to the prefix's library folder, so that it loads our
-# libraries from any prefix without LD_LIBRARY_PATH or ldconfig. None for the
-# system's own library folders, where the loader finds them anyway (and Debian
-# forbids a run path).
+# a run path to the prefix's library folder, so that it loads our libraries
+# without LD_LIBRARY_PATH or ldconfig: first relative to itself, which holds
+# wherever the prefix is installed or moved; then the configured library folder
+# itself, for a copy of TARGET outside the prefix (a Designer plugin copied into
+# ~/.designer/plugins). None for the system's own library folders, where the
+# loader finds them anyway (and Debian forbids a run path).
 function(project_relative_run_path target install_dir)
   if(PROJECT_LIBDIR_IS_SYSTEM)
     return()
   endif()
   cmake_path(ABSOLUTE_PATH install_dir BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX} NORMALIZE)
   file(RELATIVE_PATH to_libdir ${install_dir} ${libdir})
-  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir}")
+  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir};${libdir}")
 endfunction()
 
 # Installs <prefix>/bin/gyrelle-prefix.sh, which a shell sources to use the
