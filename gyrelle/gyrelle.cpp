@@ -1,6 +1,8 @@
 #include <gyrelle/gyrelle.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -83,6 +85,11 @@ void announceChange(Gyrelle &spinner, AccessibleState before)
         return;
     QAccessibleStateChangeEvent event(&spinner, changed);
     QAccessible::updateAccessibility(&event);
+    // Qt's AT-SPI bridge drops these states. The accessible interface that
+    // speaks for the spinner watches the widget's own events instead, where a
+    // new frame of an animated look is announced this way, even while hidden.
+    QEvent frame(QEvent::StyleAnimationUpdate);
+    QCoreApplication::sendEvent(&spinner, &frame);
 }
 
 } // namespace
