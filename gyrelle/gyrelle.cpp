@@ -85,9 +85,10 @@ void announceChange(Gyrelle &spinner, AccessibleState before)
         return;
     QAccessibleStateChangeEvent event(&spinner, changed);
     QAccessible::updateAccessibility(&event);
-    // Qt's AT-SPI bridge drops these states. The accessible interface that
-    // speaks for the spinner watches the widget's own events instead, where a
-    // new frame of an animated look is announced this way, even while hidden.
+    // Qt's AT-SPI bridge drops these states, so the accessibility plugin's
+    // interface for the spinner watches the widget's events instead: this one,
+    // which a style animation sends its widget for a new frame, and which unlike
+    // update() reaches the widget while hidden too.
     QEvent frame(QEvent::StyleAnimationUpdate);
     QCoreApplication::sendEvent(&spinner, &frame);
 }

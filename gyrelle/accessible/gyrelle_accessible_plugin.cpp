@@ -149,10 +149,10 @@ private:
     ClientStates told;
 };
 
-// The widget sends itself QEvent::StyleAnimationUpdate when what it shows
-// changes and accessibility is active. Qt announces a shown or hidden spinner
-// as "showing" only after its show or hide event, and alike whether it draws
-// anything, so the correction waits for the event loop.
+// The widget sends itself QEvent::StyleAnimationUpdate, while accessibility is
+// active, when it starts or stops turning or drawing. When it is shown or hidden
+// Qt's bridge announces "showing" (drawn or not) after the show or hide event,
+// so what differs from it is sent once the event loop runs again.
 bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
 {
     switch (event->type()) {
