@@ -1,6 +1,8 @@
 #include <gyrelle/gyrelle.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -83,6 +85,12 @@ void announceChange(Gyrelle &spinner, AccessibleState before)
         return;
     QAccessibleStateChangeEvent event(&spinner, changed);
     QAccessible::updateAccessibility(&event);
+    // Qt's AT-SPI bridge drops these states, so the accessibility plugin's
+    // interface for the spinner watches the widget's events instead: this one,
+    // which a style animation sends its widget for a new frame, and which unlike
+    // update() reaches the widget while hidden too.
+    QEvent frame(QEvent::StyleAnimationUpdate);
+    QCoreApplication::sendEvent(&spinner, &frame);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // busy while it turns and invisible while it draws nothing.
 #include <gyrelle/gyrelle.h>
 
+#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QAccessiblePlugin>
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QEvent>
 
 namespace {
 
@@ -18,14 +20,74 @@ bool isDrawn(const Gyrelle &spinner)
     return spinner.isAnimated() || spinner.isDisplayedWhenStopped();
 }
 
-class GyrelleAccessible : public QAccessibleWidget
+// Qt's AT-SPI bridge (Qt 5 and 6) forwards a state change only for "checked",
+// "active" and "disabled". So the spinner's busy and visibility changes are sent
+// here, as the bridge sends its own signals, on the bridge's connection to the
+// accessibility bus, which Qt names "a11y". Where there is none (no AT-SPI bus,
+// another platform) nothing is sent.
+void sendStateChanged(QAccessibleInterface *accessible, const QString &state, bool on)
+{
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected())
+        return;
+    const QString path =
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(accessible));
+    QDBusArgument application; // (so): who sends, as the registry knows the application
+    application.beginStructure();
+    application << bus.baseService() << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
+    application.endStructure();
+    QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("StateChanged"));
+    signal << state << int(on) << 0 << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusObjectPath(path))))
+           << QVariant::fromValue(application);
+    bus.send(signal);
+}
+
+// The states a screen reader caches from the spinner's events, as the bridge
+// derives them from QAccessible::State.
+struct ClientStates
+{
+    bool busy;
+    bool visible;
+    bool showing;
+
+    explicit ClientStates(QAccessible::State state)
+        : busy(state.busy)
+        , visible(!state.invisible)
+        , showing(!state.invisible && !state.offscreen)
+    {
+    }
+};
+
+class GyrelleAccessible;
+
+// Follows the spinner's events for its accessible interface, which is no QObject.
+class SpinnerWatcher : public QObject
+{
+public:
+    explicit SpinnerWatcher(GyrelleAccessible &accessible)
+        : accessible(accessible)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    GyrelleAccessible &accessible;
+};
+
+class GyrelleAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
     // Qt's AT-SPI bridge reports QAccessible::Indicator as "unknown"; a busy
     // progress bar is how QProgressBar and WAI-ARIA present loading indicators.
     explicit GyrelleAccessible(Gyrelle *spinner)
         : QAccessibleWidget(spinner, QAccessible::ProgressBar)
+        , watcher(*this)
+        , told(state())
     {
+        spinner->installEventFilter(&watcher);
     }
 
     QAccessible::State state() const override
@@ -46,72 +108,69 @@ public:
             return QCoreApplication::translate("Gyrelle", "Busy");
         return text;
     }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // No progress to tell: an indeterminate progress bar, as a busy QProgressBar
+    // presents itself (minimum = maximum = 0).
+    QVariant currentValue() const override { return 0; }
+    void setCurrentValue(const QVariant & /*value*/) override {}
+    QVariant maximumValue() const override { return 0; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 0; }
+
+    // Tells the client every state that differs from what it was last told.
+    void publishChanges()
+    {
+        const ClientStates now(state());
+        publish(QStringLiteral("busy"), told.busy, now.busy);
+        publish(QStringLiteral("visible"), told.visible, now.visible);
+        publish(QStringLiteral("showing"), told.showing, now.showing);
+    }
+
+    // Qt's bridge tells "showing" itself when the spinner is shown or hidden.
+    void showingToldByQt(bool showing) { told.showing = showing; }
+
+private:
+    void publish(const QString &name, bool &toldValue, bool value)
+    {
+        if (toldValue == value)
+            return;
+        toldValue = value;
+        sendStateChanged(this, name, value);
+    }
+
+    SpinnerWatcher watcher;
+    ClientStates told;
 };
 
-// Qt's AT-SPI bridge (Qt 5 and 6) forwards a state change only for "checked",
-// "active" and "disabled", and ObjectShow as "showing" alone. So the spinner's
-// busy and visibility changes are sent here, as the bridge sends its own
-// signals, on the bridge's connection to the accessibility bus, which Qt names
-// "a11y". Where there is none (no AT-SPI bus, another platform) nothing is sent.
-void sendStateChanged(QAccessibleInterface *accessible, const QString &state, bool on)
+// The widget sends itself QEvent::StyleAnimationUpdate, while accessibility is
+// active, when it starts or stops turning or drawing. When it is shown or hidden
+// Qt's bridge announces "showing" (drawn or not) after the show or hide event,
+// so what differs from it is sent once the event loop runs again.
+bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
 {
-    QDBusConnection bus(QStringLiteral("a11y"));
-    if (!bus.isConnected())
-        return;
-    const QString path =
-        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(accessible));
-    QDBusArgument application; // (so): who sends, as the registry knows the application
-    application.beginStructure();
-    application << bus.baseService() << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
-    application.endStructure();
-    QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
-                                                     QStringLiteral("StateChanged"));
-    signal << state << int(on) << 0 << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusObjectPath(path))))
-           << QVariant::fromValue(application);
-    bus.send(signal);
-}
-
-QAccessible::UpdateHandler previousHandler = nullptr;
-void handleUpdate(QAccessibleEvent *event);
-
-// Hands EVENT on to whoever handled updates before us: another handler, or Qt's
-// own platform bridge, which QAccessible calls when no handler is installed.
-void passOn(QAccessibleEvent *event)
-{
-    if (previousHandler) {
-        previousHandler(event);
-        return;
+    switch (event->type()) {
+    case QEvent::StyleAnimationUpdate:
+        accessible.publishChanges();
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        // Spontaneous ones (a minimised window) change no state and Qt announces nothing.
+        if (event->spontaneous())
+            break;
+        accessible.showingToldByQt(event->type() == QEvent::Show);
+        QMetaObject::invokeMethod(this, [this] { accessible.publishChanges(); }, Qt::QueuedConnection);
+        break;
+    default:
+        break;
     }
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(handleUpdate);
-}
-
-// The widget announces its busy and drawn changes (as "invisible"); Qt announces
-// every child as shown or hidden with its window, an undrawn spinner included.
-void handleUpdate(QAccessibleEvent *event)
-{
-    const auto *spinner = qobject_cast<Gyrelle *>(event->object());
-    const QAccessible::Event type = event->type();
-    if (!spinner || !QAccessible::isActive()) {
-        passOn(event);
-        return;
-    }
-    // An undrawn spinner was never announced as showing: neither shown nor hidden.
-    if ((type == QAccessible::ObjectShow || type == QAccessible::ObjectHide) && !isDrawn(*spinner))
-        return;
-    if (type == QAccessible::StateChanged) {
-        QAccessibleInterface *accessible = event->accessibleInterface();
-        const QAccessible::State state = accessible->state();
-        const QAccessible::State changed = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
-        if (changed.busy)
-            sendStateChanged(accessible, QStringLiteral("busy"), state.busy);
-        if (changed.invisible) {
-            sendStateChanged(accessible, QStringLiteral("visible"), !state.invisible);
-            sendStateChanged(accessible, QStringLiteral("showing"), !state.invisible && !state.offscreen);
-        }
-    }
-    passOn(event);
+    return false;
 }
 
 } // namespace
@@ -122,21 +181,7 @@ class GyrelleAccessiblePlugin : public QAccessiblePlugin
     Q_PLUGIN_METADATA(IID QAccessibleFactoryInterface_iid FILE "gyrelle_accessible_plugin.json")
 
 public:
-    // Qt creates the plugin before it asks for the first spinner's interface,
-    // which it does before it delivers that spinner's first event.
-    explicit GyrelleAccessiblePlugin(QObject *parent = nullptr)
-        : QAccessiblePlugin(parent)
-    {
-        previousHandler = QAccessible::installUpdateHandler(handleUpdate);
-    }
-
-    // Leaves a handler installed after ours in place.
-    ~GyrelleAccessiblePlugin() override
-    {
-        const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(previousHandler);
-        if (current != handleUpdate)
-            QAccessible::installUpdateHandler(current);
-    }
+    using QAccessiblePlugin::QAccessiblePlugin;
 
     QAccessibleInterface *create(const QString &key, QObject *object) override
     {

@@ -1,3 +1,4 @@
+#include "accessibility_calls.h"
 #include "qt_warnings.h"
 
 #include <gyrelle/gyrelle.h>
@@ -57,6 +58,18 @@ private Q_SLOTS:
 
         spinner->setAccessibleName(QStringLiteral("Saving the report"));
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Saving the report"));
+    }
+
+    // Nothing is built or sent while no screen reader listens.
+    void inactiveAccessibilityGetsNothing()
+    {
+        QVERIFY(!QAccessible::isActive());
+        Gyrelle spinner;
+        passedToQt.clear();
+        spinner.startAnimation();
+        spinner.stopAnimation();
+        spinner.setDisplayedWhenStopped(true);
+        QCOMPARE(passedToQt, QVector<QAccessible::Event>{});
     }
 
     void otherWidgetsAreLeftAlone()
