@@ -11,7 +11,8 @@ binding, at that moment, by the first rule that applies:
 
 ``from gyrelle.qt5 import Gyrelle`` (or ``gyrelle.qt6``) makes no choice.
 Constructing a Gyrelle while there is no QApplication of its PyQt raises
-RuntimeError instead of letting Qt abort the process.
+RuntimeError instead of letting Qt abort the process; a widget of the other
+PyQt as its parent raises TypeError. Both say what to change.
 
 Designer forms record the header ``gyrelle/gyrelle.h``; PyQt's uic turns it
 into the module ``gyrelle.gyrelle``, which gives the same choice.

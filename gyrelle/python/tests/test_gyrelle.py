@@ -161,7 +161,7 @@ def test_binding_choice(before, qt_api, expected):
     assert result.stdout.startswith(expected.format(**fill)), result
 
 
-def test_explicit_binding_makes_no_choice_and_a_foreign_application_is_an_error():
+def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_aborting():
     result = run_python(f"""
         import PyQt5.QtCore, PyQt6.QtCore
         from gyrelle.qt{major} import Gyrelle
