@@ -142,17 +142,20 @@ CHOOSE = """
 
 # Only this build's binding is installed (PyQt{m}); the other PyQt is (PyQt{o}).
 @pytest.mark.parametrize("before, qt_api, expected", [
-    ("import PyQt{m}.QtWidgets", None, "chose gyrelle._qt{m}"),
-    ("import PyQt{m}.QtCore", "pyqt{o}", "chose gyrelle._qt{m}"),  # what the program imported wins
-    ("import PyQt{o}.QtWidgets", None, "ModuleNotFoundError gyrelle: the PyQt{o} binding (gyrelle._qt{o}) "
-     "is not installed: install the Debian package python3-gyrelle-qt{o}"),
-    ("", "pyqt{o}", "ModuleNotFoundError gyrelle: the PyQt{o} binding"),
-    ("", "PyQt{m}", "chose gyrelle._qt{m}"),
-    ("", "pyside6", "chose gyrelle._qt{m}"),  # meant for other libraries
+    pytest.param("import PyQt{m}.QtWidgets", None, "chose gyrelle._qt{m}", id="imported"),
+    pytest.param("import PyQt{m}.QtCore", "pyqt{o}", "chose gyrelle._qt{m}", id="imported-before-QT_API"),
+    pytest.param("import PyQt{o}.QtWidgets", None, "ModuleNotFoundError gyrelle: the PyQt{o} binding "
+                 "(gyrelle._qt{o}) is not installed: install the Debian package python3-gyrelle-qt{o}",
+                 id="imported-other"),
+    pytest.param("", "pyqt{o}", "ModuleNotFoundError gyrelle: the PyQt{o} binding", id="QT_API-other"),
+    pytest.param("", "PyQt{m}", "chose gyrelle._qt{m}", id="QT_API"),
+    pytest.param("", "pyside6", "chose gyrelle._qt{m}", id="QT_API-foreign"),
     # The installed binding, whichever PyQt is importable; a mere look-up is no import.
-    ("import importlib.util; importlib.util.find_spec('PyQt{o}.QtCore')", None, "chose gyrelle._qt{m}"),
-    ("import PyQt5.QtCore, PyQt6.QtCore", None, "ImportError gyrelle: the program has imported both"),
-    ("import PyQt5.QtCore, PyQt6.QtCore", "pyqt{m}", "chose gyrelle._qt{m}"),
+    pytest.param("import importlib.util; importlib.util.find_spec('PyQt{o}.QtCore')", None,
+                 "chose gyrelle._qt{m}", id="installed"),
+    pytest.param("import PyQt5.QtCore, PyQt6.QtCore", None, "ImportError gyrelle: the program has imported both",
+                 id="imported-both"),
+    pytest.param("import PyQt5.QtCore, PyQt6.QtCore", "pyqt{m}", "chose gyrelle._qt{m}", id="imported-both-QT_API"),
 ])
 def test_binding_choice(before, qt_api, expected):
     fill = {"m": major, "o": other}
