@@ -29,16 +29,22 @@ test: deps
 
 # The API references: build/docs/reference/<library>/html/ and <library>.qch.
 docs: deps
-	cmake --preset default
+	cmake --preset default -DBUILD_DOCS=ON
 	cmake --build --preset default --target docs
 
 # Debian packages for /usr: the truck's and the Qt 5 widget's in
 # build-package/packages/, the Qt 6 widget's in build-package-qt6/packages/;
-# then all six checked together.
+# then all checked together. Built with Debian's compiler and linker flags,
+# hardening on, as Debian's own packages are (CMake does not read CPPFLAGS).
+packages: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 packages:
 	tools/install-deps packaging
+	cxxflags="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)"; \
+	ldflags=$$(dpkg-buildflags --get LDFLAGS); \
 	for preset in package package-qt6; do \
-	  cmake --preset $$preset && cmake --build --preset $$preset && ctest --preset $$preset || exit 1; \
+	  cmake --preset $$preset -DCMAKE_CXX_FLAGS="$$cxxflags" -DCMAKE_SHARED_LINKER_FLAGS="$$ldflags" \
+	    -DCMAKE_MODULE_LINKER_FLAGS="$$ldflags" -DCMAKE_EXE_LINKER_FLAGS="$$ldflags" && \
+	  cmake --build --preset $$preset && ctest --preset $$preset || exit 1; \
 	done
 	packaging/check-packages lib/$$(dpkg-architecture -qDEB_HOST_MULTIARCH) \
 	  $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)-1 \

@@ -43,22 +43,59 @@ function(project_install_library target)
                 ${CMAKE_CURRENT_BINARY_DIR}/${name}ConfigVersion.cmake
     DESTINATION ${cmake_dir} COMPONENT ${dev})
 
-  # The .pc file is written at install time, so that it names the prefix really
-  # installed into (cmake --install --prefix, CPack), not the configured one.
   get_target_property(library_name ${target} OUTPUT_NAME)
   if(NOT library_name)
     set(library_name ${target})
   endif()
-  install(CODE "
-    set(name ${name})
-    set(library_name ${library_name})
-    set(description [[${arg_PC_DESCRIPTION}]])
-    set(version ${PROJECT_VERSION})
-    set(requires [[${arg_PC_REQUIRES}]])
-    set(libdir_setting [[${CMAKE_INSTALL_LIBDIR}]])
-    set(includedir_setting [[${include_root}]])
-    include(${PROJECT_SOURCE_DIR}/cmake/WritePkgConfig.cmake)"
-    COMPONENT ${dev})
+  project_pkg_config_file(${CMAKE_CURRENT_BINARY_DIR}/${name}.pc
+    NAME ${name} LIBRARY ${library_name} INCLUDEDIR ${include_root}
+    DESCRIPTION "${arg_PC_DESCRIPTION}" REQUIRES "${arg_PC_REQUIRES}")
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${dev})
+
+  # The same name in the build tree, for projects that take this one in with
+  # FetchContent or add_subdirectory.
+  add_library(${name}::${target} ALIAS ${target})
+endfunction()
+
+# Writes pkg-config file FILE, to be installed into <libdir>/pkgconfig. Its
+# paths are relative to its own folder (${pcfiledir}), so that it stays right
+# wherever the prefix is installed (cmake --install --prefix, DESTDIR, CPack);
+# GNUInstallDirs folders given as absolute paths stay absolute.
+function(project_pkg_config_file file)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "NAME;LIBRARY;INCLUDEDIR;DESCRIPTION;REQUIRES" "")
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+    set(prefix ${CMAKE_INSTALL_PREFIX})
+  else()
+    # From <prefix>/<libdir>/pkgconfig up to <prefix>, whatever the prefix.
+    file(RELATIVE_PATH up /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+    string(REGEX REPLACE "/$" "" up ${up})
+    set(prefix "\${pcfiledir}/${up}")
+  endif()
+  pkg_config_path(libdir ${CMAKE_INSTALL_LIBDIR})
+  pkg_config_path(includedir ${arg_INCLUDEDIR})
+  file(WRITE ${file} "\
+prefix=${prefix}
+libdir=${libdir}
+includedir=${includedir}
+
+Name: ${arg_NAME}
+Description: ${arg_DESCRIPTION}
+Version: ${PROJECT_VERSION}
+Requires: ${arg_REQUIRES}
+Libs: -L\${libdir} -l${arg_LIBRARY}
+Cflags: -I\${includedir}
+")
+endfunction()
+
+# A pkg-config path: a folder relative to the prefix below ${prefix}, an
+# absolute one as it is.
+function(pkg_config_path out dir)
+  if(IS_ABSOLUTE "${dir}")
+    set(${out} "${dir}" PARENT_SCOPE)
+  else()
+    set(${out} "\${prefix}/${dir}" PARENT_SCOPE)
+  endif()
 endfunction()
 
 # The Debian name of the runtime package of library NAME: lib<NAME><soversion>,
@@ -85,15 +122,38 @@ endif()
 set(PROJECT_SCRATCH_PREFIX ${PROJECT_BINARY_DIR}/scratch-prefix)
 
 # Gives TARGET, installed into INSTALL_DIR (relative to the prefix or absolute),
-# a run path from itself to the prefix's library folder, so that it loads our
-# libraries from any prefix without LD_LIBRARY_PATH or ldconfig. None for the
-# system's own library folders, where the loader finds them anyway (and Debian
-# forbids a run path).
+# a run path to the prefix's library folder, so that it loads our libraries
+# without LD_LIBRARY_PATH or ldconfig: first relative to itself, which holds
+# wherever the prefix is installed or moved; then the configured library folder
+# itself, for a copy of TARGET outside the prefix (a Designer plugin copied into
+# ~/.designer/plugins). None for the system's own library folders, where the
+# loader finds them anyway (and Debian forbids a run path).
 function(project_relative_run_path target install_dir)
   if(PROJECT_LIBDIR_IS_SYSTEM)
     return()
   endif()
   cmake_path(ABSOLUTE_PATH install_dir BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX} NORMALIZE)
   file(RELATIVE_PATH to_libdir ${install_dir} ${libdir})
-  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir}")
+  set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir};${libdir}")
+endfunction()
+
+# Installs <prefix>/bin/gyrelle-prefix.sh, which a shell sources to use the
+# prefix: Qt finds the widget's plugins there (QT_PLUGIN_PATH) and Python its
+# module (PYTHONPATH). Each Qt variant adds a part of its own below
+# share/gyrelle/prefix.d/, so that both install into one prefix. Written at
+# install time for the prefix really installed into; not in the Debian
+# packages, whose folders Qt and Python search anyway.
+function(project_install_prefix_environment)
+  set(folders "QT_PLUGIN_PATH=${GYRELLE_QT_PLUGIN_DIR}")
+  if(TARGET gyrelle-python)
+    list(APPEND folders "PYTHONPATH=${GYRELLE_PYTHON_DIR}")
+  endif()
+  install(CODE "
+    set(folders [[${folders}]])
+    set(part ${GYRELLE_PACKAGE})
+    set(bindir [[${CMAKE_INSTALL_BINDIR}]])
+    set(datadir [[${CMAKE_INSTALL_DATADIR}]])
+    set(staging [[${CMAKE_CURRENT_BINARY_DIR}/prefix-environment]])
+    include([[${PROJECT_SOURCE_DIR}/cmake/InstallPrefixEnvironment.cmake]])"
+    COMPONENT prefix-environment)
 endfunction()

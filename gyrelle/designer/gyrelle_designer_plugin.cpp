@@ -4,31 +4,48 @@
 
 #include <QEvent>
 #include <QIcon>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
 
-// The still frame of a spinner shaped like SOURCE (size, colour), whatever
-// SOURCE's own displayedWhenStopped says. (Rendered into a pixmap: QWidget::render
-// onto a painter that is open on a widget misplaces the drawing.)
-QPixmap stillFrame(const Gyrelle &source)
+// Draws the still frame of a spinner, whatever its own displayedWhenStopped
+// says, through a hidden spinner of the same size and colour that is displayed
+// when stopped: the library's own drawing, never a copy of it.
+class StillFrame
 {
-    Gyrelle still;
-    still.resize(source.size());
-    still.setColor(source.color());
-    still.setDisplayedWhenStopped(true);
-    QPixmap pixmap(still.size());
-    pixmap.fill(Qt::transparent);
-    still.render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
-    return pixmap;
-}
+public:
+    StillFrame() { still.setDisplayedWhenStopped(true); }
+
+    // The frame for SPINNER, at RATIO device pixels per pixel. Remade only when
+    // the size, colour or ratio changed, so that painting stays cheap.
+    const QPixmap &of(const Gyrelle &spinner, qreal ratio)
+    {
+        if (frame.isNull() || still.size() != spinner.size() || still.color() != spinner.color()
+            || frame.devicePixelRatio() != ratio) {
+            still.resize(spinner.size());
+            still.setColor(spinner.color());
+            // Rendered into a pixmap: QWidget::render onto a painter that is open
+            // on a widget misplaces the drawing.
+            frame = QPixmap(spinner.size() * ratio);
+            frame.setDevicePixelRatio(ratio);
+            frame.fill(Qt::transparent);
+            still.render(&frame, QPoint(), QRegion(), QWidget::RenderFlags());
+        }
+        return frame;
+    }
+
+private:
+    Gyrelle still; // never shown
+    QPixmap frame;
+};
 
 // A spinner dropped on a form is stopped and not displayed when stopped, so it
-// would draw nothing and could not be seen or selected. On Designer's widgets
-// only, this draws the still frame instead, without touching a property that
-// Designer would show or save.
-class StillFrameInDesigner : public QObject
+// would draw nothing and could not be seen or selected. On a form editor's
+// widgets only, this draws the still frame instead, without touching a property
+// that the form editor would show or save.
+class StillFrameInFormEditor : public QObject
 {
 public:
     using QObject::QObject;
@@ -38,9 +55,18 @@ public:
         auto *spinner = static_cast<Gyrelle *>(watched);
         if (event->type() != QEvent::Paint || spinner->isAnimated() || spinner->isDisplayedWhenStopped())
             return false;
-        QPainter(spinner).drawPixmap(0, 0, stillFrame(*spinner));
+        QPainter painter(spinner);
+        if (!painter.isActive())
+            return true;
+        // The ratio of the device really painted on: the window's screen, or an
+        // image that the spinner is rendered into.
+        const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+        painter.drawPixmap(0, 0, stillFrame.of(*spinner, ratio));
         return true;
     }
+
+private:
+    StillFrame stillFrame;
 };
 
 } // namespace
@@ -83,7 +109,7 @@ QIcon GyrelleDesignerPlugin::icon() const
 {
     Gyrelle spinner;
     spinner.resize(spinner.sizeHint());
-    return QIcon(stillFrame(spinner));
+    return QIcon(StillFrame().of(spinner, 1));
 }
 
 bool GyrelleDesignerPlugin::isContainer() const
@@ -94,7 +120,8 @@ bool GyrelleDesignerPlugin::isContainer() const
 QWidget *GyrelleDesignerPlugin::createWidget(QWidget *parent)
 {
     auto *spinner = new Gyrelle(parent);
-    spinner->installEventFilter(new StillFrameInDesigner(spinner));
+    if (inFormEditor)
+        spinner->installEventFilter(new StillFrameInFormEditor(spinner));
     return spinner;
 }
 
@@ -103,9 +130,12 @@ bool GyrelleDesignerPlugin::isInitialized() const
     return initialized;
 }
 
-void GyrelleDesignerPlugin::initialize(QDesignerFormEditorInterface *)
+// Designer and Qt Creator pass their form editor. QUiLoader and QFormBuilder,
+// which build forms in applications at run time, pass none or do not call this.
+void GyrelleDesignerPlugin::initialize(QDesignerFormEditorInterface *formEditor)
 {
     initialized = true;
+    inFormEditor = formEditor != nullptr;
 }
 
 QString GyrelleDesignerPlugin::domXml() const

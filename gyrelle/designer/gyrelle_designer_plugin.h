@@ -28,6 +28,7 @@ public:
 
 private:
     bool initialized = false;
+    bool inFormEditor = false;
 };
 
 #endif

@@ -1,6 +1,8 @@
-# cmake -DPREFIX=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle -P RunConsumers.cmake
+# cmake -DPREFIX=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle
+#       -DQT_MAJOR_VERSION=5 -DSOURCE_DIR=... -P RunConsumers.cmake
 # Builds and runs one consumer of the project installed in PREFIX through
-# find_package() and one through pkg-config, checking what they print.
+# find_package() and one through pkg-config, and one that builds the project
+# from SOURCE_DIR with FetchContent, checking what they print.
 set(prefix ${PREFIX})
 if(IS_ABSOLUTE "${LIBDIR}")
   message(FATAL_ERROR "needs a libdir relative to the prefix, not ${LIBDIR}")
@@ -19,9 +21,11 @@ function(run)
   endif()
 endfunction()
 
+# check_consumer(PROGRAM [VARIABLE=VALUE...]): PROGRAM, run in that environment,
+# prints what is expected.
 function(check_consumer program)
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${libdir} QT_QPA_PLATFORM=offscreen ${program}
+    COMMAND ${CMAKE_COMMAND} -E env ${ARGN} QT_QPA_PLATFORM=offscreen ${program}
     OUTPUT_VARIABLE output RESULT_VARIABLE failed)
   if(failed OR NOT output STREQUAL expected)
     message(FATAL_ERROR "${program} printed:\n${output}\nexpected:\n${expected}")
@@ -35,8 +39,21 @@ set(here ${CMAKE_CURRENT_LIST_DIR})
 run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/find-package)
-check_consumer(${WORK_DIR}/find-package/consumer)
+check_consumer(${WORK_DIR}/find-package/consumer LD_LIBRARY_PATH=${libdir})
 
 run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${libdir}/pkgconfig
     ${here}/pkg-config/build.sh ${here}/main.cpp ${WORK_DIR}/pkg-config-consumer ${GYRELLE_PACKAGE})
-check_consumer(${WORK_DIR}/pkg-config-consumer)
+check_consumer(${WORK_DIR}/pkg-config-consumer LD_LIBRARY_PATH=${libdir})
+
+# Built in the consumer's tree, the project adds its libraries and nothing else:
+# the consumer's ctest knows its own test only.
+set(fetch_build ${WORK_DIR}/fetch-content)
+run(${CMAKE_COMMAND} -S ${here}/fetch-content -B ${fetch_build} -DCMAKE_BUILD_TYPE=Release
+    -DUNIVERSE_GYRELLE_SOURCE=${SOURCE_DIR} -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE}
+    -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION})
+run(${CMAKE_COMMAND} --build ${fetch_build})
+check_consumer(${fetch_build}/consumer)
+execute_process(COMMAND ${CMAKE_CTEST_COMMAND} -N WORKING_DIRECTORY ${fetch_build} OUTPUT_VARIABLE tests)
+if(NOT tests MATCHES "Test +#1: consumer\n" OR NOT tests MATCHES "Total Tests: 1\n")
+  message(FATAL_ERROR "the consumer's ctest lists other tests than its own:\n${tests}")
+endif()

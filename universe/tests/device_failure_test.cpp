@@ -7,18 +7,52 @@
 #include <random>
 #include <system_error>
 
-// The random device cannot be made to fail from outside, so this program
-// replaces the libstdc++ member that reads it (as the allocation test replaces
-// operator new); the library's call binds to this definition.
+// The random device cannot be watched or made to fail from outside, so this
+// program replaces the member of libstdc++'s std::random_device that reads it,
+// _M_getval (as the allocation test replaces operator new); the library's call
+// binds to this definition. Other standard libraries read the device under
+// other names: there these tests are skipped.
+namespace {
+int deviceReads = 0;
+bool deviceFails = false;
+} // namespace
+
+#if defined(__GLIBCXX__)
 unsigned int std::random_device::_M_getval()
 {
-    throw std::system_error(std::make_error_code(std::errc::io_error), "random device failed");
+    ++deviceReads;
+    if (deviceFails)
+        throw std::system_error(std::make_error_code(std::errc::io_error), "random device failed");
+    return static_cast<unsigned int>(deviceReads);
 }
+#define SKIP_WITHOUT_LIBSTDCXX()
+#else
+#define SKIP_WITHOUT_LIBSTDCXX() GTEST_SKIP() << "needs libstdc++'s std::random_device::_M_getval"
+#endif
 
 TEST(truck, deliver_writes_nothing_when_the_random_device_fails)
 {
+    SKIP_WITHOUT_LIBSTDCXX();
     const Truck truck;
     OutputCapture capture;
+    deviceFails = true;
     EXPECT_THROW(truck.deliver(), std::system_error);
+    deviceFails = false;
     EXPECT_EQ(capture.text(), "");
+}
+
+// A fresh engine per call, seeded from one read: an engine kept between calls
+// would be shared by every thread delivering at once.
+TEST(truck, deliver_reads_the_random_device_once_per_call)
+{
+    SKIP_WITHOUT_LIBSTDCXX();
+    const Truck truck;
+    const Truck other;
+    OutputCapture capture;
+    deviceReads = 0;
+    for (int call = 0; call < 3; ++call) {
+        static_cast<void>(truck.deliver());
+        static_cast<void>(other.deliver());
+    }
+    EXPECT_EQ(deviceReads, 6);
 }

@@ -1,6 +1,8 @@
 #include "qt_warnings.h"
 #include "ui_spinner_form.h"
 
+#include <QBuffer>
+#include <QUiLoader>
 #include <QtTest>
 
 // Designer writes "delay" with stdset="0": its setter is setAnimationDelay, not
@@ -22,6 +24,39 @@ private Q_SLOTS:
         QCOMPARE(ui.spinner->color(), QColor(28, 109, 208));
         QVERIFY(!ui.spinner->isAnimated());
         QCOMPARE(ui.spinner->parentWidget(), &form);
+    }
+
+    // Wherever the Designer plugin is installed, an application loading a form
+    // at run time must get the spinner it would build in code: a stopped
+    // default one draws nothing.
+    void formLoadedAtRunTimeDrawsNothingWhileStopped()
+    {
+        QCoreApplication::addLibraryPath(QStringLiteral(PLUGINS_DIR));
+        QUiLoader loader;
+        QVERIFY(loader.availableWidgets().contains(QStringLiteral("Gyrelle")));
+        QBuffer form;
+        form.setData("<ui version=\"4.0\"><widget class=\"QWidget\" name=\"form\">"
+                     "<widget class=\"Gyrelle\" name=\"spinner\"/></widget></ui>");
+        const QScopedPointer<QWidget> widget(loader.load(&form));
+        QVERIFY2(widget, qPrintable(loader.errorString()));
+        auto *spinner = widget->findChild<Gyrelle *>(QStringLiteral("spinner"));
+        QVERIFY(spinner);
+
+        spinner->resize(20, 20);
+        QImage image(spinner->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        spinner->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        QCOMPARE(inkedPixels(image), 0);
+    }
+
+private:
+    static int inkedPixels(const QImage &image)
+    {
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                inked += qAlpha(image.pixel(x, y)) != 0;
+        return inked;
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QPluginLoader>
 #include <QXmlStreamReader>
+#include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtTest>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
@@ -55,6 +56,14 @@ private Q_SLOTS:
         QCOMPARE(widgets, QStringList{QStringLiteral("Gyrelle gyrelle")});
     }
 
+    // Designer and Qt Creator initialize the plugin with their form editor.
+    void initializesInAFormEditor()
+    {
+        QVERIFY(!plugin->isInitialized());
+        plugin->initialize(&formEditor);
+        QVERIFY(plugin->isInitialized());
+    }
+
     // On a form, the spinner shows its still frame while its properties keep
     // their defaults, so that Designer saves none of them.
     void createsADefaultSpinnerThatShowsItsStillFrame()
@@ -68,8 +77,10 @@ private Q_SLOTS:
         QCOMPARE(widget->property("displayedWhenStopped"), QVariant(false));
         QCOMPARE(widget->property("color"), QVariant(QColor(Qt::black)));
         QVERIFY(!spinner->isAnimated());
+        spinner->resize(20, 20);
         QVERIFY(isStillFrame(rendered(*spinner)));
         Gyrelle applications;
+        applications.resize(20, 20);
         QVERIFY(!isStillFrame(rendered(applications))); // draws nothing
 
         QVERIFY(widget->setProperty("delay", 75));
@@ -80,18 +91,37 @@ private Q_SLOTS:
         QCOMPARE(spinner->color(), QColor(Qt::darkGreen));
     }
 
-    void initializesOnce()
+    // The still frame is what the library draws for a spinner displayed when
+    // stopped, in the spinner's size and colour, at every device pixel ratio
+    // (not a frame drawn for ratio 1 and scaled up).
+    void stillFrameIsTheSpinnersOwnDrawing_data()
     {
-        QVERIFY(!plugin->isInitialized());
-        plugin->initialize(nullptr);
-        QVERIFY(plugin->isInitialized());
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("ratio 1") << 1.0;
+        QTest::newRow("ratio 2") << 2.0;
+    }
+    void stillFrameIsTheSpinnersOwnDrawing()
+    {
+        QFETCH(qreal, ratio);
+        const QColor color(200, 40, 30);
+        QWidget parent;
+        auto *spinner = qobject_cast<Gyrelle *>(plugin->createWidget(&parent));
+        Gyrelle displayed;
+        displayed.setDisplayedWhenStopped(true);
+        for (Gyrelle *each : {spinner, &displayed}) {
+            each->resize(30, 30);
+            each->setColor(color);
+        }
+        const QImage expected = rendered(displayed, ratio);
+        QCOMPARE(expected.pixelColor(QPoint(14, 3) * ratio), color); // the leading spoke
+        QCOMPARE(rendered(*spinner, ratio), expected);
     }
 
 private:
-    static QImage rendered(QWidget &widget)
+    static QImage rendered(QWidget &widget, qreal ratio = 1)
     {
-        widget.resize(20, 20);
-        QImage image(widget.size(), QImage::Format_ARGB32);
+        QImage image(widget.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
         image.fill(Qt::transparent);
         widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
         return image;
@@ -106,6 +136,7 @@ private:
 
     QPluginLoader loader;
     QDesignerCustomWidgetInterface *plugin = nullptr;
+    QDesignerFormEditorInterface formEditor;
 };
 
 QTEST_MAIN(DesignerPluginTest)
