@@ -1,17 +1,18 @@
 #!/usr/bin/python3
 """The Gyrelle spinner from Python: a start/stop button and a delay control.
-Runs with PyQt6 where it is installed, otherwise PyQt5; --qt5 asks for PyQt5."""
+Runs with the PyQt whose gyrelle binding is installed (PyQt6's where both are);
+--qt5 or --qt6 asks for one."""
+import importlib
+import os
 import sys
 
-if "--qt5" in sys.argv:
-    from PyQt5 import QtWidgets
-else:
-    try:
-        from PyQt6 import QtWidgets
-    except ImportError:
-        from PyQt5 import QtWidgets
+for option in ("--qt5", "--qt6"):
+    if option in sys.argv:
+        os.environ["QT_API"] = "pyqt" + option[-1]
 
-from gyrelle import Gyrelle  # the binding for the PyQt imported above
+from gyrelle import Gyrelle  # noqa: E402  no PyQt imported yet: QT_API's, else the installed one
+
+QtWidgets = importlib.import_module(Gyrelle.__base__.__module__)  # that binding's PyQt
 
 
 def main():

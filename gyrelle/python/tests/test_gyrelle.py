@@ -1,6 +1,10 @@
 """The binding as PyQt programs use it, from the installed package."""
+import importlib.util
 import os
+import shutil
 import subprocess
+import sys
+import textwrap
 
 import pytest
 
@@ -13,6 +17,8 @@ QtCore = import_module(qt.__name__ + ".QtCore")
 QtGui = import_module(qt.__name__ + ".QtGui")
 QtWidgets = import_module(qt.__name__ + ".QtWidgets")
 sip = import_module(qt.__name__ + ".sip")
+major = qt.__name__[-1]
+other = "6" if major == "5" else "5"
 
 
 def test_loads_from_the_installed_prefix():
@@ -114,3 +120,173 @@ def test_draws_the_same_pixels_as_the_cpp_demo(tmp_path):
         expected = sheet.copy(label_width + frame * (size + margin), top, size, size)
         assert image == expected.convertToFormat(image.format()), f"frame {frame}"
         spinner.timerEvent(QtCore.QTimerEvent(0))
+
+
+def run_python(code, **environment):
+    """CODE run in a fresh interpreter, where no PyQt is imported yet."""
+    env = {name: value for name, value in os.environ.items() if name != "QT_API"}
+    env.update(environment)
+    return subprocess.run([sys.executable, "-c", textwrap.dedent(code)], env=env,
+                          capture_output=True, text=True, timeout=60)
+
+
+CHOOSE = """
+    {before}
+    try:
+        from gyrelle import Gyrelle
+        print("chose", Gyrelle.__module__)
+    except ImportError as error:
+        print(type(error).__name__, error, "| cause:", repr(error.__cause__))
+"""
+
+
+# Only this build's binding is installed (PyQt{m}); the other PyQt is (PyQt{o}).
+@pytest.mark.parametrize("before, qt_api, expected", [
+    pytest.param("import PyQt{m}.QtWidgets", None, "chose gyrelle._qt{m}", id="imported"),
+    pytest.param("import PyQt{m}.QtCore", "pyqt{o}", "chose gyrelle._qt{m}", id="imported-before-QT_API"),
+    pytest.param("import PyQt{o}.QtWidgets", None, "ModuleNotFoundError gyrelle: the PyQt{o} binding "
+                 "(gyrelle._qt{o}) is not installed: install the Debian package python3-gyrelle-qt{o}",
+                 id="imported-other"),
+    pytest.param("", "pyqt{o}", "ModuleNotFoundError gyrelle: the PyQt{o} binding", id="QT_API-other"),
+    pytest.param("", "PyQt{m}", "chose gyrelle._qt{m}", id="QT_API"),
+    pytest.param("", "pyside6", "chose gyrelle._qt{m}", id="QT_API-foreign"),
+    # The installed binding, whichever PyQt is importable; a mere look-up is no import.
+    pytest.param("import importlib.util; importlib.util.find_spec('PyQt{o}.QtCore')", None,
+                 "chose gyrelle._qt{m}", id="installed"),
+    pytest.param("import PyQt5.QtCore, PyQt6.QtCore", None, "ImportError gyrelle: the program has imported both",
+                 id="imported-both"),
+    pytest.param("import PyQt5.QtCore, PyQt6.QtCore", "pyqt{m}", "chose gyrelle._qt{m}", id="imported-both-QT_API"),
+])
+def test_binding_choice(before, qt_api, expected):
+    fill = {"m": major, "o": other}
+    environment = {"QT_API": qt_api.format(**fill)} if qt_api else {}
+    result = run_python(CHOOSE.format(before=before.format(**fill)), **environment)
+    assert result.stdout.startswith(expected.format(**fill)), result
+
+
+def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_aborting():
+    result = run_python(f"""
+        import PyQt5.QtCore, PyQt6.QtCore
+        from gyrelle.qt{major} import Gyrelle
+        from PyQt{other}.QtWidgets import QApplication, QWidget
+
+        def construct(*parent):
+            try:
+                Gyrelle(*parent)
+            except (RuntimeError, TypeError) as error:
+                print(type(error).__name__, error)
+
+        construct()
+        app = QApplication([])
+        construct()
+        construct(QWidget())
+        construct(QWidget)
+        from PyQt{major}.QtWidgets import QApplication
+        own_app = QApplication([])
+        print(Gyrelle().animationDelay())
+    """)
+    switch = f"import PyQt{other} before gyrelle, set QT_API=pyqt{other}, or import Gyrelle from gyrelle.qt{other}"
+    assert (result.returncode, result.stdout.splitlines()) == (0, [
+        f"RuntimeError gyrelle: construct the QApplication (PyQt{major}) before any Gyrelle",
+        f"RuntimeError gyrelle: the QApplication is PyQt{other}'s, but this Gyrelle is PyQt{major}'s: {switch}",
+        f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
+        f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not wrappertype",
+        "40"]), result
+
+
+def test_a_binding_that_does_not_load_is_reported(tmp_path):
+    # A copy away from the prefix: the module's run path no longer finds the library.
+    import gyrelle
+
+    shutil.copytree(os.path.dirname(gyrelle.__file__), tmp_path / "gyrelle")
+    output = run_python(CHOOSE.format(before=""), PYTHONPATH=str(tmp_path), LD_LIBRARY_PATH="").stdout
+    assert output.startswith(
+        f"ImportError gyrelle: the PyQt{major} binding (gyrelle._qt{major}) is installed but cannot be loaded: "
+        f"{os.environ['GYRELLE_LIBRARY']}: cannot open shared object file"), output
+    assert "| cause: ImportError(" in output
+
+
+def check_designer_form(form, spinner):
+    assert isinstance(spinner, Gyrelle) and spinner.parentWidget() is form
+    assert (spinner.animationDelay(), spinner.isDisplayedWhenStopped(), spinner.color().getRgb()[:3],
+            spinner.isAnimated()) == (80, True, (28, 109, 208), False)
+
+
+def test_designer_form_through_load_ui(qtbot):
+    uic = import_module(qt.__name__ + ".uic")
+    form = uic.loadUi(os.environ["GYRELLE_FORM"])
+    qtbot.addWidget(form)
+    check_designer_form(form, form.spinner)
+
+
+def test_designer_form_through_pyuic(qtbot, tmp_path):
+    pyuic = shutil.which("pyuic" + major)
+    if not pyuic:
+        pytest.skip(f"pyuic{major} is not installed")
+    generated = tmp_path / "ui_spinner_form.py"
+    subprocess.run([pyuic, os.environ["GYRELLE_FORM"], "-o", str(generated)], check=True)
+    spec = importlib.util.spec_from_file_location("ui_spinner_form", generated)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    form = QtWidgets.QWidget()
+    qtbot.addWidget(form)
+    ui = module.Ui_SpinnerForm()
+    ui.setupUi(form)
+    check_designer_form(form, ui.spinner)
+
+
+TYPED_PROGRAM = """
+    import sys
+    from PyQt{m}.QtCore import Qt
+    from PyQt{m}.QtGui import QColor
+    from PyQt{m}.QtWidgets import QApplication, QVBoxLayout, QWidget
+    from gyrelle import Gyrelle
+    from gyrelle.qt{m} import Gyrelle as ExactGyrelle
+
+    app = QApplication(sys.argv)
+    window = QWidget()
+    layout = QVBoxLayout(window)
+    spinner = Gyrelle(window)
+    layout.addWidget(spinner)
+    layout.addWidget(ExactGyrelle(parent=window))
+    spinner.setAnimationDelay(60)
+    spinner.setDisplayedWhenStopped(True)
+    spinner.setColor(QColor("#1c6dd0"))
+    spinner.setColor(Qt.GlobalColor.darkBlue)
+    spinner.startAnimation()
+    delay: int = spinner.animationDelay() + spinner.heightForWidth(32)
+    shown: bool = spinner.isAnimated() and spinner.isDisplayedWhenStopped()
+    name: str = spinner.color().name()
+    spinner.stopAnimation()
+"""
+WRONG_CALLS = """
+    from gyrelle import Gyrelle
+    spinner = Gyrelle("window")
+    spinner.setAnimationDelay("fast")
+    spinner.setDisplayedWhenStopped(None)
+    spinner.setColor(0.5)
+    spinner.heightForWidth(3.5)
+    spinner.startAnimation(True)
+    text: str = spinner.animationDelay()
+"""
+
+
+@pytest.fixture(scope="module")
+def mypy_cache(tmp_path_factory):
+    return tmp_path_factory.mktemp("mypy-cache")
+
+
+@pytest.mark.parametrize("program, wrong_lines", [(TYPED_PROGRAM, []), (WRONG_CALLS, list(range(3, 10)))],
+                         ids=["correct", "wrong"])
+def test_mypy(tmp_path, mypy_cache, program, wrong_lines):
+    mypy = shutil.which("mypy")
+    if not mypy:
+        pytest.skip("mypy is not installed")
+    source = tmp_path / "program.py"
+    source.write_text(textwrap.dedent(program.format(m=major)))
+    # PyQt5 programs tell mypy which Gyrelle "from gyrelle import" gives.
+    flags = ["--always-true=PYQT5"] if major == "5" else []
+    result = subprocess.run([mypy, "--python-executable", sys.executable, "--cache-dir", str(mypy_cache),
+                             "--no-error-summary", *flags, str(source)], capture_output=True, text=True)
+    lines = sorted({int(line.split(":")[1]) for line in result.stdout.splitlines() if ": error:" in line})
+    assert lines == wrong_lines, result.stdout

@@ -1,0 +1,15 @@
+# Which PyQt "from gyrelle import Gyrelle" gives is decided when the program
+# runs, which a type checker cannot see. It is told PyQt6's, or PyQt5's where
+# PYQT5 is declared true (mypy --always-true=PYQT5). gyrelle.qt5 and
+# gyrelle.qt6 are typed exactly.
+from typing import List
+
+__version__: str
+__all__: List[str]
+# Only for the type checker, which may be told its value; never set at run time.
+PYQT5: bool
+
+if not PYQT5:
+    from gyrelle.qt6 import Gyrelle as Gyrelle
+else:
+    from gyrelle.qt5 import Gyrelle as Gyrelle
