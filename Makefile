@@ -29,7 +29,7 @@ test: deps
 
 # The API references: build/docs/reference/<library>/html/ and <library>.qch.
 docs: deps
-	cmake --preset default -DBUILD_DOCS=ON
+	cmake --preset default -DUNIVERSE_GYRELLE_BUILD_DOCS=ON
 	cmake --build --preset default --target docs
 
 # Debian packages for /usr: the truck's and the Qt 5 widget's in
