@@ -47,5 +47,5 @@ packages:
 	  cmake --build --preset $$preset && ctest --preset $$preset || exit 1; \
 	done
 	packaging/check-packages lib/$$(dpkg-architecture -qDEB_HOST_MULTIARCH) \
-	  $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)-1 \
+	  $$(dpkg-parsechangelog -l packaging/debian/changelog -S Version) \
 	  build-package/packages build-package-qt6/packages
