@@ -147,7 +147,13 @@ endfunction()
 # install time for the prefix really installed into; not in the Debian
 # packages, whose folders Qt and Python search anyway.
 function(project_install_prefix_environment)
-  set(folders "QT_PLUGIN_PATH=${GYRELLE_QT_PLUGIN_DIR}")
+  # C++ builds find the CMake and pkg-config packages; programs built against
+  # the prefix without a run path of their own find the libraries.
+  set(folders "CMAKE_PREFIX_PATH=." "PKG_CONFIG_PATH=${CMAKE_INSTALL_LIBDIR}/pkgconfig")
+  if(NOT PROJECT_LIBDIR_IS_SYSTEM)
+    list(APPEND folders "LD_LIBRARY_PATH=${CMAKE_INSTALL_LIBDIR}")
+  endif()
+  list(APPEND folders "QT_PLUGIN_PATH=${GYRELLE_QT_PLUGIN_DIR}")
   if(TARGET gyrelle-python)
     list(APPEND folders "PYTHONPATH=${GYRELLE_PYTHON_DIR}")
   endif()
