@@ -87,8 +87,10 @@ void announceChange(Gyrelle &spinner, AccessibleState before)
     QAccessible::updateAccessibility(&event);
     // Qt's AT-SPI bridge drops these states, so the accessibility plugin's
     // interface for the spinner watches the widget's events instead: this one,
-    // which a style animation sends its widget for a new frame, and which unlike
-    // update() reaches the widget while hidden too.
+    // which a style animation sends its widget for a new frame. QWidget::event
+    // makes it one update(), coalesced with the repaint just asked for, and only
+    // while the widget is visible; event filters and event() overrides see it
+    // whether shown or hidden.
     QEvent frame(QEvent::StyleAnimationUpdate);
     QCoreApplication::sendEvent(&spinner, &frame);
 }

@@ -70,6 +70,9 @@ public:
     {
     }
 
+    // After what Qt's bridge announces for the event being delivered.
+    void publishChangesLater();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -88,6 +91,11 @@ public:
         , told(state())
     {
         spinner->installEventFilter(&watcher);
+        // Qt creates the interface when it first needs one, which may be while its
+        // bridge announces the spinner shown or hidden: "showing" as the widget's
+        // visibility, drawn or not. What differs is sent once the event loop runs.
+        told.showing = spinner->isVisible();
+        watcher.publishChangesLater();
     }
 
     QAccessible::State state() const override
@@ -165,12 +173,17 @@ bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
         if (event->spontaneous())
             break;
         accessible.showingToldByQt(event->type() == QEvent::Show);
-        QMetaObject::invokeMethod(this, [this] { accessible.publishChanges(); }, Qt::QueuedConnection);
+        publishChangesLater();
         break;
     default:
         break;
     }
     return false;
+}
+
+void SpinnerWatcher::publishChangesLater()
+{
+    QMetaObject::invokeMethod(this, [this] { accessible.publishChanges(); }, Qt::QueuedConnection);
 }
 
 } // namespace

@@ -17,6 +17,8 @@ void QAccessible::updateAccessibility(QAccessibleEvent *event)
     using Update = void (*)(QAccessibleEvent *);
     static const auto qtUpdate =
         reinterpret_cast<Update>(dlsym(RTLD_NEXT, "_ZN11QAccessible19updateAccessibilityEP16QAccessibleEvent"));
+    if (!qtUpdate)
+        qFatal("QAccessible::updateAccessibility not found in Qt: %s", dlerror());
     passedToQt.append(event->type());
     qtUpdate(event);
 }

@@ -1,6 +1,7 @@
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
-// stopped, "inspect", quit), for an AT-SPI client to watch. After each command
+// stopped, "add": a second, undrawn spinner into the window, "inspect", quit),
+// for an AT-SPI client to watch. After each command
 // the window's accessible name becomes "done N" (N counting commands from 1),
 // once the event loop has run: every event the command caused is sent before it.
 #include "accessibility_calls.h"
@@ -83,6 +84,8 @@ int main(int argc, char **argv)
             window.hide();
         else if (command == QLatin1String("show"))
             window.show();
+        else if (command == QLatin1String("add"))
+            (new Gyrelle(&window))->show();
         else if (command == QLatin1String("inspect"))
             inspect(*spinner, window);
         else
