@@ -156,9 +156,14 @@ CHOOSE = """
     pytest.param("import PyQt5.QtCore, PyQt6.QtCore", None, "ImportError gyrelle: the program has imported both",
                  id="imported-both"),
     pytest.param("import PyQt5.QtCore, PyQt6.QtCore", "pyqt{m}", "chose gyrelle._qt{m}", id="imported-both-QT_API"),
+    # {both}: a stand-in for the other binding as well, so that both are installed.
+    pytest.param("{both}", None, "chose gyrelle._qt6", id="installed-both"),
+    pytest.param("{both}; sys.modules['PyQt6'] = None", None, "chose gyrelle._qt5", id="installed-both-no-PyQt6"),
 ])
-def test_binding_choice(before, qt_api, expected):
-    fill = {"m": major, "o": other}
+def test_binding_choice(tmp_path, before, qt_api, expected):
+    (tmp_path / f"_qt{other}.py").write_text("class Gyrelle:\n    pass\n")
+    both = f"import sys, gyrelle; gyrelle.__path__.append({str(tmp_path)!r})"
+    fill = {"m": major, "o": other, "both": both}
     environment = {"QT_API": qt_api.format(**fill)} if qt_api else {}
     result = run_python(CHOOSE.format(before=before.format(**fill)), **environment)
     assert result.stdout.startswith(expected.format(**fill)), result
@@ -170,9 +175,9 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         from gyrelle.qt{major} import Gyrelle
         from PyQt{other}.QtWidgets import QApplication, QWidget
 
-        def construct(*parent):
+        def construct(*parent, **keyword):
             try:
-                Gyrelle(*parent)
+                Gyrelle(*parent, **keyword)
             except (RuntimeError, TypeError) as error:
                 print(type(error).__name__, error)
 
@@ -180,18 +185,22 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         app = QApplication([])
         construct()
         construct(QWidget())
+        construct(parent=QWidget())
         construct(QWidget)
+        construct(parent=42)
         from PyQt{major}.QtWidgets import QApplication
         own_app = QApplication([])
-        print(Gyrelle().animationDelay())
+        print(Gyrelle().animationDelay(), Gyrelle(parent=None).animationDelay())
     """)
     switch = f"import PyQt{other} before gyrelle, set QT_API=pyqt{other}, or import Gyrelle from gyrelle.qt{other}"
     assert (result.returncode, result.stdout.splitlines()) == (0, [
         f"RuntimeError gyrelle: construct the QApplication (PyQt{major}) before any Gyrelle",
         f"RuntimeError gyrelle: the QApplication is PyQt{other}'s, but this Gyrelle is PyQt{major}'s: {switch}",
         f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
+        f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
         f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not wrappertype",
-        "40"]), result
+        f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not int",
+        "40 40"]), result
 
 
 def test_a_binding_that_does_not_load_is_reported(tmp_path):
