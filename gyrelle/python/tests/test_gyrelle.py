@@ -1,6 +1,8 @@
 """The binding as PyQt programs use it, from the installed package."""
 import importlib.util
 import os
+import pydoc
+import re
 import shutil
 import subprocess
 import sys
@@ -25,7 +27,7 @@ def test_loads_from_the_installed_prefix():
     import gyrelle
 
     prefix = os.environ["GYRELLE_PREFIX"]
-    assert gyrelle.__file__.startswith(prefix)
+    assert gyrelle.__file__.startswith(prefix) and gyrelle.__version__ == os.environ["GYRELLE_VERSION"]
     with open("/proc/self/maps") as maps:
         libraries = {line.split()[-1] for line in maps if "libgyrelle" in line}
     assert libraries and all(path.startswith(prefix) for path in libraries), libraries
@@ -83,6 +85,18 @@ def test_cpp_calls_the_python_overrides(qtbot):
     qtbot.waitUntil(lambda: spinner.ticks >= 3 and spinner.paints >= 1)
     spinner.adjustSize()  # QWidget's C++ asks sizeHint()
     assert spinner.size() == QtCore.QSize(33, 33)
+    assert spinner.receivers(spinner.customContextMenuRequested) == 0  # inherited protected API
+
+
+def test_help_shows_the_class_and_its_own_api_first():
+    text = pydoc.render_doc(Gyrelle, renderer=pydoc.plaintext).splitlines()
+    assert text[3].startswith(" |  An animated busy indicator"), text[:5]
+    own = text[text.index(" |  Methods defined here:"):]
+    own = own[:next(number for number, line in enumerate(own) if line.startswith(" |  ----"))]
+    assert sorted(re.findall(r"^ \|  (\w+)\(", "\n".join(own), re.M)) == [
+        "animationDelay", "color", "heightForWidth", "isAnimated", "isDisplayedWhenStopped", "paintEvent",
+        "setAnimationDelay", "setColor", "setDisplayedWhenStopped", "sizeHint", "startAnimation",
+        "stopAnimation", "timerEvent"]
 
 
 def test_running_spinner_deleted_by_its_parent_or_from_python(qtbot):
