@@ -207,8 +207,10 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         print(Gyrelle().animationDelay(), Gyrelle(parent=None).animationDelay())
     """)
     switch = f"import PyQt{other} before gyrelle, set QT_API=pyqt{other}, or import Gyrelle from gyrelle.qt{other}"
+    no_application = f"RuntimeError gyrelle: construct a QApplication (PyQt{major}) before any Gyrelle; " \
+        "a QGuiApplication is not enough"
     assert (result.returncode, result.stdout.splitlines()) == (0, [
-        f"RuntimeError gyrelle: construct the QApplication (PyQt{major}) before any Gyrelle",
+        no_application,
         f"RuntimeError gyrelle: the QApplication is PyQt{other}'s, but this Gyrelle is PyQt{major}'s: {switch}",
         f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
         f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
@@ -216,16 +218,25 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not int",
         "40 40"]), result
 
+    result = run_python(f"""
+        from PyQt{major}.QtGui import QGuiApplication
+        from gyrelle.qt{major} import Gyrelle
+        app = QGuiApplication([])
+        try:
+            Gyrelle()
+        except RuntimeError as error:
+            print(type(error).__name__, error)
+    """)
+    assert (result.returncode, result.stdout) == (0, no_application + "\n"), result
+
 
 def test_a_binding_that_does_not_load_is_reported(tmp_path):
-    # A copy away from the prefix: the module's run path no longer finds the library.
-    import gyrelle
-
-    shutil.copytree(os.path.dirname(gyrelle.__file__), tmp_path / "gyrelle")
-    output = run_python(CHOOSE.format(before=""), PYTHONPATH=str(tmp_path), LD_LIBRARY_PATH="").stdout
-    assert output.startswith(
-        f"ImportError gyrelle: the PyQt{major} binding (gyrelle._qt{major}) is installed but cannot be loaded: "
-        f"{os.environ['GYRELLE_LIBRARY']}: cannot open shared object file"), output
+    # A broken library first on the search path, ahead of any installed one.
+    library = tmp_path / os.environ["GYRELLE_LIBRARY"]
+    library.write_bytes(b"")
+    output = run_python(CHOOSE.format(before=""), LD_LIBRARY_PATH=str(tmp_path)).stdout
+    assert output.startswith(f"ImportError gyrelle: the PyQt{major} binding (gyrelle._qt{major}) is installed "
+                             f"but cannot be loaded: {library}: file too short"), output
     assert "| cause: ImportError(" in output
 
 
