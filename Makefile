@@ -29,7 +29,7 @@ test: deps
 
 # The API references: build/docs/reference/<library>/html/ and <library>.qch.
 docs: deps
-	cmake --preset default -DBUILD_DOCS=ON
+	cmake --preset default -DUNIVERSE_GYRELLE_BUILD_DOCS=ON
 	cmake --build --preset default --target docs
 
 # Debian packages for /usr: the truck's and the Qt 5 widget's in
@@ -47,5 +47,5 @@ packages:
 	  cmake --build --preset $$preset && ctest --preset $$preset || exit 1; \
 	done
 	packaging/check-packages lib/$$(dpkg-architecture -qDEB_HOST_MULTIARCH) \
-	  $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)-1 \
+	  $$(dpkg-parsechangelog -l packaging/debian/changelog -S Version) \
 	  build-package/packages build-package-qt6/packages

@@ -4,7 +4,19 @@
 cmake_path(ABSOLUTE_PATH bindir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
 cmake_path(ABSOLUTE_PATH datadir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
 set(parts_dir "${datadir}/gyrelle/prefix.d")
+# A line break would end the comments that name these folders.
+if(CMAKE_INSTALL_PREFIX MATCHES "\n" OR bindir MATCHES "\n" OR datadir MATCHES "\n")
+  message(FATAL_ERROR "No environment file for folders with a line break in their name")
+endif()
 
+# shell_quote(OUT TEXT): TEXT as one single-quoted shell word, whatever it holds.
+function(shell_quote out text)
+  string(REPLACE "'" "'\\''" text "${text}")
+  set(${out} "'${text}'" PARENT_SCOPE)
+endfunction()
+
+shell_quote(script "${bindir}/gyrelle-prefix.sh")
+shell_quote(parts "${parts_dir}")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/gyrelle-prefix.sh.in" "${staging}/gyrelle-prefix.sh" @ONLY)
 set(lines "# Sourced by ${bindir}/gyrelle-prefix.sh\n")
 foreach(setting IN LISTS folders)
@@ -12,9 +24,13 @@ foreach(setting IN LISTS folders)
   string(REGEX REPLACE "^[A-Z_]+=" "" folder "${setting}")
   cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
   string(REGEX REPLACE "/$" "" folder "${folder}")
-  string(APPEND lines "gyrelle_prefix_add ${variable} '${folder}'\n")
+  shell_quote(folder "${folder}")
+  string(APPEND lines "gyrelle_prefix_add ${variable} ${folder}\n")
 endforeach()
 file(WRITE "${staging}/${part}.sh" "${lines}")
 
-file(INSTALL "${staging}/gyrelle-prefix.sh" DESTINATION "${bindir}")
-file(INSTALL "${staging}/${part}.sh" DESTINATION "${parts_dir}")
+# Sourced, never run: not executable, so that running it fails instead of
+# setting the variables in a shell that ends at once.
+set(readable PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(INSTALL "${staging}/gyrelle-prefix.sh" DESTINATION "${bindir}" ${readable})
+file(INSTALL "${staging}/${part}.sh" DESTINATION "${parts_dir}" ${readable})

@@ -1,7 +1,7 @@
 # Settings every target of this project shares, applied per target.
 
-option(BUILD_FUZZERS "Build the libFuzzer targets (clang; set SANITIZERS to include fuzzer-no-link)" OFF)
-set(SANITIZERS "" CACHE STRING
+option(UNIVERSE_GYRELLE_BUILD_FUZZERS "Build the libFuzzer targets (clang; set UNIVERSE_GYRELLE_SANITIZERS to include fuzzer-no-link)" OFF)
+set(UNIVERSE_GYRELLE_SANITIZERS "" CACHE STRING
   "Sanitizers to build every target with, as -fsanitize takes them (address,undefined or thread)")
 
 # C++17, warnings on, nothing exported unless a class says so: the exported
@@ -13,11 +13,11 @@ function(project_target_defaults target)
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-  if(SANITIZERS)
+  if(UNIVERSE_GYRELLE_SANITIZERS)
     # Any finding ends the program, so that a test cannot pass over it.
     target_compile_options(${target} PRIVATE
-      -fsanitize=${SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    target_link_options(${target} PRIVATE -fsanitize=${SANITIZERS})
+      -fsanitize=${UNIVERSE_GYRELLE_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=${UNIVERSE_GYRELLE_SANITIZERS})
   endif()
 endfunction()
 
@@ -38,7 +38,7 @@ function(project_shared_library target)
   target_link_options(${target} PRIVATE LINKER:--version-script=${arg_EXPORTS})
   # clang links the sanitizer runtimes into executables only, so a sanitized
   # library has undefined references until it is loaded.
-  if(NOT (SANITIZERS AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
+  if(NOT (UNIVERSE_GYRELLE_SANITIZERS AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
     target_link_options(${target} PRIVATE LINKER:--no-undefined)
   endif()
 endfunction()
@@ -46,7 +46,7 @@ endfunction()
 # Fails when the library's exported dynamic symbols differ from the committed
 # list, or its DT_NEEDED entries from NEEDED.
 function(add_library_interface_test library)
-  if(SANITIZERS)
+  if(UNIVERSE_GYRELLE_SANITIZERS)
     return() # a sanitizer runtime adds to DT_NEEDED; these builds are not shipped
   endif()
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "SYMBOLS" "NEEDED")
@@ -99,7 +99,7 @@ macro(add_library_parts)
   if(BUILD_TESTING)
     add_subdirectory(tests)
   endif()
-  if(BUILD_FUZZERS)
+  if(UNIVERSE_GYRELLE_BUILD_FUZZERS)
     add_subdirectory(fuzz)
   endif()
 endmacro()

@@ -61,10 +61,13 @@ endfunction()
 # Writes pkg-config file FILE, to be installed into <libdir>/pkgconfig. Its
 # paths are relative to its own folder (${pcfiledir}), so that it stays right
 # wherever the prefix is installed (cmake --install --prefix, DESTDIR, CPack);
-# GNUInstallDirs folders given as absolute paths stay absolute.
+# GNUInstallDirs folders given as absolute paths stay absolute. For the
+# system's own library folder (/usr) they are absolute too, as the system's
+# other .pc files are: pkg-config then leaves out -I/usr/include and
+# -L/usr/lib/<triplet>, which it recognises by name only.
 function(project_pkg_config_file file)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "NAME;LIBRARY;INCLUDEDIR;DESCRIPTION;REQUIRES" "")
-  if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}" OR PROJECT_LIBDIR_IS_SYSTEM)
     set(prefix ${CMAKE_INSTALL_PREFIX})
   else()
     # From <prefix>/<libdir>/pkgconfig up to <prefix>, whatever the prefix.
@@ -144,7 +147,13 @@ endfunction()
 # install time for the prefix really installed into; not in the Debian
 # packages, whose folders Qt and Python search anyway.
 function(project_install_prefix_environment)
-  set(folders "QT_PLUGIN_PATH=${GYRELLE_QT_PLUGIN_DIR}")
+  # C++ builds find the CMake and pkg-config packages; programs built against
+  # the prefix without a run path of their own find the libraries.
+  set(folders "CMAKE_PREFIX_PATH=." "PKG_CONFIG_PATH=${CMAKE_INSTALL_LIBDIR}/pkgconfig")
+  if(NOT PROJECT_LIBDIR_IS_SYSTEM)
+    list(APPEND folders "LD_LIBRARY_PATH=${CMAKE_INSTALL_LIBDIR}")
+  endif()
+  list(APPEND folders "QT_PLUGIN_PATH=${GYRELLE_QT_PLUGIN_DIR}")
   if(TARGET gyrelle-python)
     list(APPEND folders "PYTHONPATH=${GYRELLE_PYTHON_DIR}")
   endif()

@@ -41,7 +41,20 @@ run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/find-package)
 check_consumer(${WORK_DIR}/find-package/consumer LD_LIBRARY_PATH=${libdir})
 
-run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${libdir}/pkgconfig
+# The .pc files of a build for the system's folders (/usr) name that prefix;
+# moved into the scratch prefix, they are told so, as pkg-config's
+# --define-variable=prefix would, but for them alone (not for Qt's).
+set(pc_path ${libdir}/pkgconfig)
+file(READ ${pc_path}/universe.pc pc)
+if(NOT pc MATCHES "^prefix=\\$\\{pcfiledir\\}")
+  set(pc_path ${WORK_DIR}/pkgconfig)
+  foreach(name universe ${GYRELLE_PACKAGE})
+    file(READ ${libdir}/pkgconfig/${name}.pc pc)
+    string(REGEX REPLACE "^prefix=[^\n]*" "prefix=${prefix}" pc "${pc}")
+    file(WRITE ${pc_path}/${name}.pc "${pc}")
+  endforeach()
+endif()
+run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_path}
     ${here}/pkg-config/build.sh ${here}/main.cpp ${WORK_DIR}/pkg-config-consumer ${GYRELLE_PACKAGE})
 check_consumer(${WORK_DIR}/pkg-config-consumer LD_LIBRARY_PATH=${libdir})
 
@@ -51,7 +64,16 @@ set(fetch_build ${WORK_DIR}/fetch-content)
 run(${CMAKE_COMMAND} -S ${here}/fetch-content -B ${fetch_build} -DCMAKE_BUILD_TYPE=Release
     -DUNIVERSE_GYRELLE_SOURCE=${SOURCE_DIR} -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE}
     -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION})
-run(${CMAKE_COMMAND} --build ${fetch_build})
+# Neither our demos, references, Python module nor packaging ("... name" with
+# Makefiles, "name: phony" with Ninja).
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${fetch_build} --target help OUTPUT_VARIABLE targets)
+if(targets MATCHES "(^|\n)(\\.\\.\\. )?(icecream-truck|spinner-demo|docs[-a-z0-9]*|gyrelle-python|debian-changelog)[:\n]")
+  message(FATAL_ERROR "the consumer's build has our target ${CMAKE_MATCH_3}")
+endif()
+if(EXISTS ${fetch_build}/CPackConfig.cmake)
+  message(FATAL_ERROR "the consumer's build got our CPack configuration")
+endif()
+run(${CMAKE_COMMAND} --build ${fetch_build} --parallel 2)
 check_consumer(${fetch_build}/consumer)
 execute_process(COMMAND ${CMAKE_CTEST_COMMAND} -N WORKING_DIRECTORY ${fetch_build} OUTPUT_VARIABLE tests)
 if(NOT tests MATCHES "Test +#1: consumer\n" OR NOT tests MATCHES "Total Tests: 1\n")
