@@ -166,3 +166,17 @@ function(project_install_prefix_environment)
     include([[${PROJECT_SOURCE_DIR}/cmake/InstallPrefixEnvironment.cmake]])"
     COMPONENT prefix-environment)
 endfunction()
+
+# Caches install folder VAR (help text DOC) with DEFAULT, which depends on the
+# install prefix: a later configure with another prefix gives the new default,
+# while a value the user has set stays as it is (also a relative one, which
+# set(CACHE PATH) would make absolute against the current folder).
+function(project_install_dir_cache var default doc)
+  if(NOT DEFINED CACHE{${var}} OR "$CACHE{${var}}" STREQUAL "$CACHE{${var}_DEFAULT}")
+    set(${var} "${default}" CACHE PATH "${doc}" FORCE)
+  else()
+    set_property(CACHE ${var} PROPERTY TYPE PATH)
+    set_property(CACHE ${var} PROPERTY HELPSTRING "${doc}")
+  endif()
+  set(${var}_DEFAULT "${default}" CACHE INTERNAL "The default of ${var} last computed")
+endfunction()

@@ -68,7 +68,8 @@ def _wrong_pyqt_error(major, parent):
     if parent is None:
         if other_widgets and other_widgets.QApplication.instance():
             return RuntimeError(f"gyrelle: the QApplication is PyQt{other}'s, but this Gyrelle is PyQt{major}'s: {switch}")
-        return RuntimeError(f"gyrelle: construct the QApplication (PyQt{major}) before any Gyrelle")
+        return RuntimeError(f"gyrelle: construct a QApplication (PyQt{major}) before any Gyrelle; "
+                            "a QGuiApplication is not enough")
     if other_widgets and isinstance(parent, other_widgets.QWidget):
         return TypeError(f"gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}")
     return TypeError(f"Gyrelle(): parent must be a PyQt{major} QWidget or None, not {type(parent).__name__}")
@@ -82,3 +83,7 @@ def __getattr__(name):
     gyrelle_class = _binding_module(_chosen_major()).Gyrelle
     globals()["Gyrelle"] = gyrelle_class
     return gyrelle_class
+
+
+def __dir__():
+    return sorted({*globals(), "Gyrelle"})

@@ -6,7 +6,8 @@ from typing import List
 
 __version__: str
 __all__: List[str]
-# Only for the type checker, which may be told its value; never set at run time.
+# Exists only here, for type checkers (mypy --always-true=PYQT5 or
+# always_true = PYQT5 in its configuration); the package has no such attribute.
 PYQT5: bool
 
 if not PYQT5:

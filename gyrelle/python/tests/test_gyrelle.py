@@ -1,6 +1,8 @@
 """The binding as PyQt programs use it, from the installed package."""
 import importlib.util
 import os
+import pydoc
+import re
 import shutil
 import subprocess
 import sys
@@ -25,7 +27,7 @@ def test_loads_from_the_installed_prefix():
     import gyrelle
 
     prefix = os.environ["GYRELLE_PREFIX"]
-    assert gyrelle.__file__.startswith(prefix)
+    assert gyrelle.__file__.startswith(prefix) and gyrelle.__version__ == os.environ["GYRELLE_VERSION"]
     with open("/proc/self/maps") as maps:
         libraries = {line.split()[-1] for line in maps if "libgyrelle" in line}
     assert libraries and all(path.startswith(prefix) for path in libraries), libraries
@@ -83,6 +85,18 @@ def test_cpp_calls_the_python_overrides(qtbot):
     qtbot.waitUntil(lambda: spinner.ticks >= 3 and spinner.paints >= 1)
     spinner.adjustSize()  # QWidget's C++ asks sizeHint()
     assert spinner.size() == QtCore.QSize(33, 33)
+    assert spinner.receivers(spinner.customContextMenuRequested) == 0  # inherited protected API
+
+
+def test_help_shows_the_class_and_its_own_api_first():
+    text = pydoc.render_doc(Gyrelle, renderer=pydoc.plaintext).splitlines()
+    assert text[3].startswith(" |  An animated busy indicator"), text[:5]
+    own = text[text.index(" |  Methods defined here:"):]
+    own = own[:next(number for number, line in enumerate(own) if line.startswith(" |  ----"))]
+    assert sorted(re.findall(r"^ \|  (\w+)\(", "\n".join(own), re.M)) == [
+        "animationDelay", "color", "heightForWidth", "isAnimated", "isDisplayedWhenStopped", "paintEvent",
+        "setAnimationDelay", "setColor", "setDisplayedWhenStopped", "sizeHint", "startAnimation",
+        "stopAnimation", "timerEvent"]
 
 
 def test_running_spinner_deleted_by_its_parent_or_from_python(qtbot):
@@ -156,9 +170,14 @@ CHOOSE = """
     pytest.param("import PyQt5.QtCore, PyQt6.QtCore", None, "ImportError gyrelle: the program has imported both",
                  id="imported-both"),
     pytest.param("import PyQt5.QtCore, PyQt6.QtCore", "pyqt{m}", "chose gyrelle._qt{m}", id="imported-both-QT_API"),
+    # {both}: a stand-in for the other binding as well, so that both are installed.
+    pytest.param("{both}", None, "chose gyrelle._qt6", id="installed-both"),
+    pytest.param("{both}; sys.modules['PyQt6'] = None", None, "chose gyrelle._qt5", id="installed-both-no-PyQt6"),
 ])
-def test_binding_choice(before, qt_api, expected):
-    fill = {"m": major, "o": other}
+def test_binding_choice(tmp_path, before, qt_api, expected):
+    (tmp_path / f"_qt{other}.py").write_text("class Gyrelle:\n    pass\n")
+    both = f"import sys, gyrelle; gyrelle.__path__.append({str(tmp_path)!r})"
+    fill = {"m": major, "o": other, "both": both}
     environment = {"QT_API": qt_api.format(**fill)} if qt_api else {}
     result = run_python(CHOOSE.format(before=before.format(**fill)), **environment)
     assert result.stdout.startswith(expected.format(**fill)), result
@@ -170,9 +189,9 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         from gyrelle.qt{major} import Gyrelle
         from PyQt{other}.QtWidgets import QApplication, QWidget
 
-        def construct(*parent):
+        def construct(*parent, **keyword):
             try:
-                Gyrelle(*parent)
+                Gyrelle(*parent, **keyword)
             except (RuntimeError, TypeError) as error:
                 print(type(error).__name__, error)
 
@@ -180,29 +199,44 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         app = QApplication([])
         construct()
         construct(QWidget())
+        construct(parent=QWidget())
         construct(QWidget)
+        construct(parent=42)
         from PyQt{major}.QtWidgets import QApplication
         own_app = QApplication([])
-        print(Gyrelle().animationDelay())
+        print(Gyrelle().animationDelay(), Gyrelle(parent=None).animationDelay())
     """)
     switch = f"import PyQt{other} before gyrelle, set QT_API=pyqt{other}, or import Gyrelle from gyrelle.qt{other}"
+    no_application = f"RuntimeError gyrelle: construct a QApplication (PyQt{major}) before any Gyrelle; " \
+        "a QGuiApplication is not enough"
     assert (result.returncode, result.stdout.splitlines()) == (0, [
-        f"RuntimeError gyrelle: construct the QApplication (PyQt{major}) before any Gyrelle",
+        no_application,
         f"RuntimeError gyrelle: the QApplication is PyQt{other}'s, but this Gyrelle is PyQt{major}'s: {switch}",
         f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
+        f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
         f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not wrappertype",
-        "40"]), result
+        f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not int",
+        "40 40"]), result
+
+    result = run_python(f"""
+        from PyQt{major}.QtGui import QGuiApplication
+        from gyrelle.qt{major} import Gyrelle
+        app = QGuiApplication([])
+        try:
+            Gyrelle()
+        except RuntimeError as error:
+            print(type(error).__name__, error)
+    """)
+    assert (result.returncode, result.stdout) == (0, no_application + "\n"), result
 
 
 def test_a_binding_that_does_not_load_is_reported(tmp_path):
-    # A copy away from the prefix: the module's run path no longer finds the library.
-    import gyrelle
-
-    shutil.copytree(os.path.dirname(gyrelle.__file__), tmp_path / "gyrelle")
-    output = run_python(CHOOSE.format(before=""), PYTHONPATH=str(tmp_path), LD_LIBRARY_PATH="").stdout
-    assert output.startswith(
-        f"ImportError gyrelle: the PyQt{major} binding (gyrelle._qt{major}) is installed but cannot be loaded: "
-        f"{os.environ['GYRELLE_LIBRARY']}: cannot open shared object file"), output
+    # A broken library first on the search path, ahead of any installed one.
+    library = tmp_path / os.environ["GYRELLE_LIBRARY"]
+    library.write_bytes(b"")
+    output = run_python(CHOOSE.format(before=""), LD_LIBRARY_PATH=str(tmp_path)).stdout
+    assert output.startswith(f"ImportError gyrelle: the PyQt{major} binding (gyrelle._qt{major}) is installed "
+                             f"but cannot be loaded: {library}: file too short"), output
     assert "| cause: ImportError(" in output
 
 
