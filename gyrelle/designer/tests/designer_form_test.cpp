@@ -43,20 +43,11 @@ private Q_SLOTS:
         QVERIFY(spinner);
 
         spinner->resize(20, 20);
-        QImage image(spinner->size(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
+        QImage blank(spinner->size(), QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        QImage image = blank;
         spinner->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        QCOMPARE(inkedPixels(image), 0);
-    }
-
-private:
-    static int inkedPixels(const QImage &image)
-    {
-        int inked = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                inked += qAlpha(image.pixel(x, y)) != 0;
-        return inked;
+        QCOMPARE(image, blank);
     }
 };
 
