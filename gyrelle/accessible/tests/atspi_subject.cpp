@@ -109,6 +109,7 @@ void countPaints(Gyrelle &spinner)
         return paints.count;
     };
     spinner.setAnimationDelay(60000); // no tick while counting
+    paintsAfter([] {}); // what the window still had to paint
     const int start = paintsAfter([&] { spinner.startAnimation(); });
     const int stall = paintsAfter([&] { spinner.setAnimationDelay(-1); });
     const int stop = paintsAfter([&] { spinner.stopAnimation(); });
