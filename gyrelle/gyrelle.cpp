@@ -1,8 +1,8 @@
 #include <gyrelle/gyrelle.h>
 
+#include <gyrelle/accessible_change.h>
+
 #include <QAccessible>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -84,15 +84,11 @@ void announceChange(Gyrelle &spinner, AccessibleState before)
     if (!changed.busy && !changed.invisible)
         return;
     QAccessibleStateChangeEvent event(&spinner, changed);
+    // Qt's AT-SPI bridge drops these states, so the accessibility plugin sends
+    // them itself; it is told first, before update handlers can read the states.
+    if (QAccessibleInterface *accessible = event.accessibleInterface())
+        accessible->setText(gyrelleStateChangeText, QString());
     QAccessible::updateAccessibility(&event);
-    // Qt's AT-SPI bridge drops these states, so the accessibility plugin's
-    // interface for the spinner watches the widget's events instead: this one,
-    // which a style animation sends its widget for a new frame. QWidget::event
-    // makes it one update(), coalesced with the repaint just asked for, and only
-    // while the widget is visible; event filters and event() overrides see it
-    // whether shown or hidden.
-    QEvent frame(QEvent::StyleAnimationUpdate);
-    QCoreApplication::sendEvent(&spinner, &frame);
 }
 
 } // namespace

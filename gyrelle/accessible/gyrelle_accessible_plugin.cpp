@@ -1,5 +1,6 @@
 // Lets screen readers meet the spinner as an indeterminate progress bar that is
 // busy while it turns and invisible while it draws nothing.
+#include <gyrelle/accessible_change.h>
 #include <gyrelle/gyrelle.h>
 
 #include <QAccessibleValueInterface>
@@ -11,7 +12,14 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <dlfcn.h>
 
 namespace {
 
@@ -41,6 +49,49 @@ void sendStateChanged(QAccessibleInterface *accessible, const QString &state, bo
     signal << state << int(on) << 0 << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusObjectPath(path))))
            << QVariant::fromValue(application);
     bus.send(signal);
+}
+
+QString qtTranslationsFolder()
+{
+#if QT_VERSION_MAJOR >= 6
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+// Where this plugin's catalogues lie when it is installed into a prefix of its
+// own (and in the build tree): <plugins>/../translations, as in Qt's own layout.
+QString translationsBesidePlugins()
+{
+    Dl_info plugin;
+    if (!dladdr(reinterpret_cast<void *>(&translationsBesidePlugins), &plugin) || !plugin.dli_fname)
+        return QString();
+    return QFileInfo(QString::fromLocal8Bit(plugin.dli_fname)).dir().filePath(QStringLiteral("../../translations"));
+}
+
+// The default name in the application's language. The plugin keeps its own
+// translator rather than installing one: installing sends every widget of the
+// application a LanguageChange event.
+QString translatedDefaultName()
+{
+    //: Accessible name of a busy spinner the application gave no name
+    const char *const source = QT_TRANSLATE_NOOP("Gyrelle", "Busy");
+    // The application's own translator wins.
+    const QString byApplication = QCoreApplication::translate("Gyrelle", source);
+    if (byApplication != QLatin1String(source))
+        return byApplication;
+    static QTranslator catalogue;
+    static QLocale loadedFor(QLocale::c());
+    if (QLocale() != loadedFor) {
+        loadedFor = QLocale();
+        for (const QString &folder : {translationsBesidePlugins(), qtTranslationsFolder()}) {
+            if (catalogue.load(loadedFor, QStringLiteral("gyrelle"), QStringLiteral("_"), folder))
+                break;
+        }
+    }
+    const QString translated = catalogue.translate("Gyrelle", source);
+    return translated.isEmpty() ? byApplication : translated;
 }
 
 // The states a screen reader caches from the spinner's events, as the bridge
@@ -88,7 +139,7 @@ public:
     explicit GyrelleAccessible(Gyrelle *spinner)
         : QAccessibleWidget(spinner, QAccessible::ProgressBar)
         , watcher(*this)
-        , told(state())
+        , told(currentState())
     {
         spinner->installEventFilter(&watcher);
         // Qt creates the interface when it first needs one, which may be while its
@@ -98,13 +149,12 @@ public:
         watcher.publishChangesLater();
     }
 
+    // Whoever reads the states holds them from then on, a screen reader that
+    // starts late too: only later changes need an event.
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
-        const auto *spinner = static_cast<const Gyrelle *>(widget());
-        state.busy = spinner->isAnimated();
-        if (!isDrawn(*spinner))
-            state.invisible = state.offscreen = true;
+        const QAccessible::State state = currentState();
+        told = ClientStates(state);
         return state;
     }
 
@@ -113,8 +163,17 @@ public:
     {
         const QString text = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Name && text.isEmpty())
-            return QCoreApplication::translate("Gyrelle", "Busy");
+            return translatedDefaultName();
         return text;
+    }
+
+    // The widget's call when it starts or stops turning or drawing.
+    void setText(QAccessible::Text kind, const QString &text) override
+    {
+        if (kind == gyrelleStateChangeText)
+            publishChanges();
+        else
+            QAccessibleWidget::setText(kind, text);
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -135,7 +194,7 @@ public:
     // Tells the client every state that differs from what it was last told.
     void publishChanges()
     {
-        const ClientStates now(state());
+        const ClientStates now(currentState());
         publish(QStringLiteral("busy"), told.busy, now.busy);
         publish(QStringLiteral("visible"), told.visible, now.visible);
         publish(QStringLiteral("showing"), told.showing, now.showing);
@@ -145,6 +204,16 @@ public:
     void showingToldByQt(bool showing) { told.showing = showing; }
 
 private:
+    QAccessible::State currentState() const
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto *spinner = static_cast<const Gyrelle *>(widget());
+        state.busy = spinner->isAnimated();
+        if (!isDrawn(*spinner))
+            state.invisible = state.offscreen = true;
+        return state;
+    }
+
     void publish(const QString &name, bool &toldValue, bool value)
     {
         if (toldValue == value)
@@ -154,19 +223,15 @@ private:
     }
 
     SpinnerWatcher watcher;
-    ClientStates told;
+    mutable ClientStates told;
 };
 
-// The widget sends itself QEvent::StyleAnimationUpdate, while accessibility is
-// active, when it starts or stops turning or drawing. When it is shown or hidden
-// Qt's bridge announces "showing" (drawn or not) after the show or hide event,
-// so what differs from it is sent once the event loop runs again.
+// When the spinner is shown or hidden Qt's bridge announces "showing" (drawn or
+// not) after the show or hide event, so what differs from it is sent once the
+// event loop runs again. Every event goes on to the spinner.
 bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::StyleAnimationUpdate:
-        accessible.publishChanges();
-        break;
     case QEvent::Show:
     case QEvent::Hide:
         // Spontaneous ones (a minimised window) change no state and Qt announces nothing.

@@ -5,18 +5,19 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
 
-// Counts the frame events (QEvent::StyleAnimationUpdate) that reach an object.
-class FrameCounter : public QObject
+// Counts the events that reach an object.
+class EventCounter : public QObject
 {
 public:
-    int frames = 0;
+    int events = 0;
 
 protected:
-    bool eventFilter(QObject * /*watched*/, QEvent *event) override
+    bool eventFilter(QObject * /*watched*/, QEvent * /*event*/) override
     {
-        frames += event->type() == QEvent::StyleAnimationUpdate;
+        ++events;
         return false;
     }
 };
@@ -31,6 +32,7 @@ private Q_SLOTS:
         QtWarnings::install();
         // Where the build puts accessible/<plugin>, as Qt's own plugin folder has it.
         QCoreApplication::addLibraryPath(QStringLiteral(PLUGIN_ROOT));
+        QLocale::setDefault(QLocale(QLocale::English));
     }
     QTWARNINGS_FAIL_TESTS
 
@@ -74,19 +76,38 @@ private Q_SLOTS:
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Saving the report"));
     }
 
+    // In the application's language, unless the application translates it itself.
+    void defaultNameIsTranslated()
+    {
+        Gyrelle spinner;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&spinner);
+        QVERIFY(accessible);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Beschäftigt"));
+
+        QTranslator applications;
+        QVERIFY(applications.load(QStringLiteral("gyrelle_fr"), QStringLiteral(TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&applications);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Occupé"));
+        QCoreApplication::removeTranslator(&applications);
+
+        QLocale::setDefault(QLocale(QLocale::English));
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Busy"));
+    }
+
     // Nothing is built or sent while no screen reader listens.
     void inactiveAccessibilityGetsNothing()
     {
         QVERIFY(!QAccessible::isActive());
         Gyrelle spinner;
-        FrameCounter counter;
+        EventCounter counter;
         spinner.installEventFilter(&counter);
         passedToQt.clear();
         spinner.startAnimation();
         spinner.stopAnimation();
         spinner.setDisplayedWhenStopped(true);
         QCOMPARE(passedToQt, QVector<QAccessible::Event>{});
-        QCOMPARE(counter.frames, 0);
+        QCOMPARE(counter.events, 0);
     }
 
     void otherWidgetsAreLeftAlone()

@@ -1,14 +1,17 @@
 """Watches atspi_subject's spinner through AT-SPI, as a screen reader does:
 a cached client that reads states once and then follows state-changed events.
-Usage: /usr/bin/python3 atspi_listener.py SUBJECT"""
+The subject starts in German with its spinner running; the accessibility bus
+comes up after that.
+Usage: /usr/bin/python3 atspi_listener.py SUBJECT (on a session bus, with
+LAUNCHER naming the accessibility bus launcher)"""
 import os
+import re
 import select
 import subprocess
 import sys
 import time
 
-import pyatspi
-from gi.repository import Atspi, GLib
+from gi.repository import GLib
 
 subject_path = sys.argv[1]
 subject_name = os.path.basename(subject_path)
@@ -84,9 +87,40 @@ def step(subject, spinner, command, expected_events, expected_states):
         failures.append(f"after {command}: states '{cached}', asked '{asked}', expected '{expected_states}'")
 
 
+def start_accessibility_bus():
+    """Starts the bus launcher, as a desktop session does, and turns accessibility
+    on, as a screen reader does when it starts."""
+    subprocess.Popen([os.environ["LAUNCHER"], "--launch-immediately"])
+
+    def wait_for(command, expected):
+        for _ in range(100):
+            if expected in subprocess.run(command, capture_output=True, text=True).stdout:
+                return
+            time.sleep(0.1)
+        sys.exit(f"FAIL: {command[0]} never answered {expected}")
+
+    # Nothing may ask for the bus address before the launcher owns its name:
+    # that would start a second launcher through D-Bus activation.
+    wait_for(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+              "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"], "boolean true")
+    wait_for(["xprop", "-root", "AT_SPI_BUS"], "unix:")
+    subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                    "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+                    "variant:boolean:true"], check=True, capture_output=True)
+
+
+environment = {name: value for name, value in os.environ.items() if not name.startswith(("LC_", "LANG"))}
+subject = subprocess.Popen([subject_path, "start"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+                           env=dict(environment, LANG="de_DE.UTF-8"))
+if read_line(subject.stdout, 20) != "ready":
+    subject.kill()
+    sys.exit("FAIL: the subject did not start")
+start_accessibility_bus()
+import pyatspi  # noqa: E402 (only now: it asks for the bus, which D-Bus would start)
+from gi.repository import Atspi  # noqa: E402
+
 pyatspi.Registry.registerEventListener(on_state_changed, "object:state-changed")
 pyatspi.Registry.registerEventListener(on_name_changed, "object:property-change:accessible-name")
-subject = subprocess.Popen([subject_path], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
 spinner = None
 try:
     if not pump(lambda: find_spinner() is not None, 20):
@@ -95,11 +129,11 @@ try:
     # Keep states as read, as screen readers do: only events update them.
     Atspi.Accessible.set_cache_mask(spinner.get_application(), Atspi.Cache.STATES)
     print(f"role: {spinner.getRoleName()}; name: {spinner.name}")
-    if (spinner.getRoleName(), spinner.name) != ("progress bar", "Busy"):
-        failures.append("role and name are not 'progress bar' and 'Busy'")
+    if (spinner.getRoleName(), spinner.name) != ("progress bar", "Beschäftigt"):
+        failures.append("role and name are not 'progress bar' and 'Beschäftigt'")
     print(f"{'shown':6} states: {states(spinner)}")
-    if states(spinner) != "-":
-        failures.append("a stopped, undrawn spinner is busy, showing or visible")
+    if states(spinner) != "busy showing visible":
+        failures.append("a spinner that runs is not busy, showing and visible")
     value = spinner.queryValue()
     value_range = (value.minimumValue, value.maximumValue, value.currentValue)
     print(f"value: minimum, maximum, current = {value_range}")
@@ -110,6 +144,16 @@ try:
     # Qt's bridge tells "showing" on every show and hide; the plugin corrects it
     # for a spinner that draws nothing.
     shown, hidden = "object:state-changed:showing=1", "object:state-changed:showing=0"
+    # The spinner ran before the bus came up: its first change is told too.
+    step(subject, spinner, "stop", off, "-")
+    step(subject, spinner, "paints", on + off + on + off, "-")
+    painted = read_line(subject.stdout)
+    print(painted)
+    counts = re.fullmatch(r"paints: start 0, stall 0, stop 1, turning (\d+); frame events: 0", painted)
+    if not counts or int(counts[1]) < 3:
+        failures.append("repaints other than after stop and the timer's ticks, or frame events")
+    # From here on the application swallows every frame event (style animations off).
+    step(subject, spinner, "swallow", [], "-")
     step(subject, spinner, "start", on, "busy showing visible")
     step(subject, spinner, "stop", off, "-")
     step(subject, spinner, "hide", [hidden], "-")

@@ -1,21 +1,27 @@
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
-// stopped, "add": a second, undrawn spinner into the window, "inspect", quit),
-// for an AT-SPI client to watch. After each command
+// stopped, "add": a second, undrawn spinner into the window, "swallow",
+// "paints", "inspect", quit), for an AT-SPI client to watch. After each command
 // the window's accessible name becomes "done N" (N counting commands from 1),
 // once the event loop has run: every event the command caused is sent before it.
+// Commands given as arguments run first, without a "done", and then "ready" is
+// printed.
 #include "accessibility_calls.h"
 
 #include <gyrelle/gyrelle.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QListView>
 #include <QMetaEnum>
 #include <QSocketNotifier>
 #include <QStandardItemModel>
 #include <QStringList>
 #include <QTextStream>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include <unistd.h>
 
@@ -57,6 +63,63 @@ void inspect(Gyrelle &spinner, QWidget &window)
     QTextStream(stdout) << "passed to Qt: " << names(passedToQt) << "; handled: " << names(handled) << Qt::endl;
 }
 
+// Counts the events of one type that reach an object, and swallows them once told to.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type)
+        : type(type)
+    {
+    }
+    int count = 0;
+    bool swallow = false;
+
+protected:
+    bool eventFilter(QObject * /*watched*/, QEvent *event) override
+    {
+        if (event->type() != type)
+            return false;
+        ++count;
+        return swallow;
+    }
+
+private:
+    QEvent::Type type;
+};
+
+// An application-wide filter on frame events (QEvent::StyleAnimationUpdate),
+// which "swallow" makes swallow them all, as applications that turn style
+// animations off do.
+EventCounter frames(QEvent::StyleAnimationUpdate);
+
+// The spinner's paint events that get past every event filter installed after
+// this one: the accessibility plugin's too.
+EventCounter paints(QEvent::Paint);
+
+// How often the spinner paints after start, stall and stop, and while it
+// turns at 40 ms for a while; and how many frame events the application saw.
+void countPaints(Gyrelle &spinner)
+{
+    const auto paintsAfter = [](const std::function<void()> &action) {
+        paints.count = 0;
+        action();
+        QEventLoop loop;
+        QTimer::singleShot(300, &loop, &QEventLoop::quit);
+        loop.exec();
+        return paints.count;
+    };
+    spinner.setAnimationDelay(60000); // no tick while counting
+    paintsAfter([] {}); // what the window still had to paint
+    const int start = paintsAfter([&] { spinner.startAnimation(); });
+    const int stall = paintsAfter([&] { spinner.setAnimationDelay(-1); });
+    const int stop = paintsAfter([&] { spinner.stopAnimation(); });
+    spinner.setAnimationDelay(40);
+    const int turning = paintsAfter([&] { spinner.startAnimation(); });
+    spinner.stopAnimation();
+    QTextStream(stdout) << "paints: start " << start << ", stall " << stall << ", stop " << stop << ", turning "
+                        << turning << "; frame events: " << frames.count << Qt::endl;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -65,13 +128,11 @@ int main(int argc, char **argv)
     QWidget window;
     auto *spinner = new Gyrelle(&window);
     (new QVBoxLayout(&window))->addWidget(spinner);
+    application.installEventFilter(&frames);
+    spinner->installEventFilter(&paints);
     window.show();
 
-    QSocketNotifier commands(STDIN_FILENO, QSocketNotifier::Read);
-    QTextStream input(stdin);
-    int done = 0;
-    QObject::connect(&commands, &QSocketNotifier::activated, [&] {
-        const QString command = input.readLine();
+    const auto run = [&](const QString &command) {
         if (command == QLatin1String("start"))
             spinner->startAnimation();
         else if (command == QLatin1String("stop"))
@@ -86,10 +147,24 @@ int main(int argc, char **argv)
             window.show();
         else if (command == QLatin1String("add"))
             (new Gyrelle(&window))->show();
+        else if (command == QLatin1String("swallow"))
+            frames.swallow = true;
+        else if (command == QLatin1String("paints"))
+            countPaints(*spinner);
         else if (command == QLatin1String("inspect"))
             inspect(*spinner, window);
         else
             application.quit();
+    };
+    for (const QString &command : application.arguments().mid(1))
+        run(command);
+    QTextStream(stdout) << "ready" << Qt::endl;
+
+    QSocketNotifier commands(STDIN_FILENO, QSocketNotifier::Read);
+    QTextStream input(stdin);
+    int done = 0;
+    QObject::connect(&commands, &QSocketNotifier::activated, [&] {
+        run(input.readLine());
         QMetaObject::invokeMethod(
             &window, [&] { window.setAccessibleName(QStringLiteral("done %1").arg(++done)); },
             Qt::QueuedConnection);

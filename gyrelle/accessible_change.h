@@ -1,0 +1,13 @@
+#ifndef GYRELLE_ACCESSIBLE_CHANGE_H
+#define GYRELLE_ACCESSIBLE_CHANGE_H
+
+#include <QAccessible>
+
+// Not installed: how the widget tells its accessibility plugin that it started
+// or stopped turning or drawing. The widget sets this text on its accessible
+// interface: a direct call, which no event filter of the application sees or
+// can swallow. Platform bridges never read or write user-defined texts, and
+// Qt's generic interfaces ignore them.
+constexpr QAccessible::Text gyrelleStateChangeText = QAccessible::UserText;
+
+#endif
