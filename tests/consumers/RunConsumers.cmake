@@ -63,7 +63,7 @@ check_consumer(${WORK_DIR}/pkg-config-consumer LD_LIBRARY_PATH=${libdir})
 set(fetch_build ${WORK_DIR}/fetch-content)
 run(${CMAKE_COMMAND} -S ${here}/fetch-content -B ${fetch_build} -DCMAKE_BUILD_TYPE=Release
     -DUNIVERSE_GYRELLE_SOURCE=${SOURCE_DIR} -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE}
-    -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION})
+    -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION} -DUNIVERSE_GYRELLE_INSTALL=OFF)
 # Neither our demos, references, Python module nor packaging ("... name" with
 # Makefiles, "name: phony" with Ninja).
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${fetch_build} --target help OUTPUT_VARIABLE targets)
@@ -78,4 +78,13 @@ check_consumer(${fetch_build}/consumer)
 execute_process(COMMAND ${CMAKE_CTEST_COMMAND} -N WORKING_DIRECTORY ${fetch_build} OUTPUT_VARIABLE tests)
 if(NOT tests MATCHES "#1: consumer\n\nTotal Tests: 1\n")
   message(FATAL_ERROR "the consumer's ctest lists other tests than its own:\n${tests}")
+endif()
+
+# Installed with UNIVERSE_GYRELLE_INSTALL off, the consumer installs its own
+# program and nothing of ours.
+set(fetch_prefix ${WORK_DIR}/fetch-content-prefix)
+run(${CMAKE_COMMAND} --install ${fetch_build} --prefix ${fetch_prefix})
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${fetch_prefix} ${fetch_prefix}/*)
+if(NOT installed STREQUAL "bin/consumer")
+  message(FATAL_ERROR "the consumer installed: ${installed}")
 endif()
