@@ -2,7 +2,8 @@
 #       -DQT_MAJOR_VERSION=5 -DSOURCE_DIR=... -P RunConsumers.cmake
 # Builds and runs one consumer of the project installed in PREFIX through
 # find_package() and one through pkg-config, and one that builds the project
-# from SOURCE_DIR with FetchContent, checking what they print.
+# from SOURCE_DIR with FetchContent, checking what they print (and what the
+# last installs); and asks each installed package for an unknown component.
 set(prefix ${PREFIX})
 if(IS_ABSOLUTE "${LIBDIR}")
   message(FATAL_ERROR "needs a libdir relative to the prefix, not ${LIBDIR}")
@@ -40,6 +41,22 @@ run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/find-package)
 check_consumer(${WORK_DIR}/find-package/consumer LD_LIBRARY_PATH=${libdir})
+
+# A component asked for is named as the reason the package is not found.
+set(unknown ${WORK_DIR}/unknown-component)
+file(WRITE ${unknown}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
+project(unknown-component CXX)
+foreach(package universe ${GYRELLE_PACKAGE})
+  find_package(\${package} COMPONENTS bogus)
+endforeach()
+")
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${unknown} -B ${unknown}/build -DCMAKE_PREFIX_PATH=${prefix}
+  OUTPUT_VARIABLE output ERROR_VARIABLE output)
+foreach(package universe ${GYRELLE_PACKAGE})
+  if(NOT output MATCHES "Reason given by package:[ \n]+The ${package} package has no components; unknown: bogus\n")
+    message(FATAL_ERROR "find_package(${package} COMPONENTS bogus) printed:\n${output}")
+  endif()
+endforeach()
 
 # The .pc files of a build for the system's folders (/usr) name that prefix;
 # moved into the scratch prefix, they are told so, as pkg-config's
