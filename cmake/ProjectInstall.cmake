@@ -140,9 +140,9 @@ function(project_relative_run_path target install_dir)
   set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_libdir};${libdir}")
 endfunction()
 
-# Installs <prefix>/bin/gyrelle-prefix.sh, which a shell sources to use the
-# prefix: Qt finds the widget's plugins there (QT_PLUGIN_PATH) and Python its
-# module (PYTHONPATH). Each Qt variant adds a part of its own below
+# Installs <prefix>/bin/gyrelle-prefix.sh (gyrelle-prefix.fish for fish), which
+# a shell sources to use the prefix: Qt finds the widget's plugins there
+# (QT_PLUGIN_PATH) and Python its module (PYTHONPATH). Each Qt variant adds a part of its own below
 # share/gyrelle/prefix.d/, so that both install into one prefix. Written at
 # install time for the prefix really installed into; not in the Debian
 # packages, whose folders Qt and Python search anyway.

@@ -2,7 +2,8 @@
 #       -DQT_MAJOR_VERSION=5 -DSOURCE_DIR=... -P RunConsumers.cmake
 # Builds and runs one consumer of the project installed in PREFIX through
 # find_package() and one through pkg-config, and one that builds the project
-# from SOURCE_DIR with FetchContent, checking what they print.
+# from SOURCE_DIR with FetchContent, checking what they print (and what the
+# last installs); and asks each installed package for an unknown component.
 set(prefix ${PREFIX})
 if(IS_ABSOLUTE "${LIBDIR}")
   message(FATAL_ERROR "needs a libdir relative to the prefix, not ${LIBDIR}")
@@ -41,6 +42,22 @@ run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/find-package)
 check_consumer(${WORK_DIR}/find-package/consumer LD_LIBRARY_PATH=${libdir})
 
+# A component asked for is named as the reason the package is not found.
+set(unknown ${WORK_DIR}/unknown-component)
+file(WRITE ${unknown}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
+project(unknown-component CXX)
+foreach(package universe ${GYRELLE_PACKAGE})
+  find_package(\${package} COMPONENTS bogus)
+endforeach()
+")
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${unknown} -B ${unknown}/build -DCMAKE_PREFIX_PATH=${prefix}
+  OUTPUT_VARIABLE output ERROR_VARIABLE output)
+foreach(package universe ${GYRELLE_PACKAGE})
+  if(NOT output MATCHES "Reason given by package:[ \n]+The ${package} package has no components; unknown: bogus\n")
+    message(FATAL_ERROR "find_package(${package} COMPONENTS bogus) printed:\n${output}")
+  endif()
+endforeach()
+
 # The .pc files of a build for the system's folders (/usr) name that prefix;
 # moved into the scratch prefix, they are told so, as pkg-config's
 # --define-variable=prefix would, but for them alone (not for Qt's).
@@ -63,7 +80,7 @@ check_consumer(${WORK_DIR}/pkg-config-consumer LD_LIBRARY_PATH=${libdir})
 set(fetch_build ${WORK_DIR}/fetch-content)
 run(${CMAKE_COMMAND} -S ${here}/fetch-content -B ${fetch_build} -DCMAKE_BUILD_TYPE=Release
     -DUNIVERSE_GYRELLE_SOURCE=${SOURCE_DIR} -DGYRELLE_PACKAGE=${GYRELLE_PACKAGE}
-    -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION})
+    -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION} -DUNIVERSE_GYRELLE_INSTALL=OFF)
 # Neither our demos, references, Python module nor packaging ("... name" with
 # Makefiles, "name: phony" with Ninja).
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${fetch_build} --target help OUTPUT_VARIABLE targets)
@@ -78,4 +95,13 @@ check_consumer(${fetch_build}/consumer)
 execute_process(COMMAND ${CMAKE_CTEST_COMMAND} -N WORKING_DIRECTORY ${fetch_build} OUTPUT_VARIABLE tests)
 if(NOT tests MATCHES "#1: consumer\n\nTotal Tests: 1\n")
   message(FATAL_ERROR "the consumer's ctest lists other tests than its own:\n${tests}")
+endif()
+
+# Installed with UNIVERSE_GYRELLE_INSTALL off, the consumer installs its own
+# program and nothing of ours.
+set(fetch_prefix ${WORK_DIR}/fetch-content-prefix)
+run(${CMAKE_COMMAND} --install ${fetch_build} --prefix ${fetch_prefix})
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${fetch_prefix} ${fetch_prefix}/*)
+if(NOT installed STREQUAL "bin/consumer")
+  message(FATAL_ERROR "the consumer installed: ${installed}")
 endif()
