@@ -5,8 +5,9 @@ libgyrelle-qt6.so.1 for PyQt6. ``from gyrelle import Gyrelle`` picks the
 binding, at that moment, by the first rule that applies:
 
 1. the PyQt that the program has imported (PyQt5.QtCore or PyQt6.QtCore);
-2. the environment variable QT_API, ``pyqt5`` or ``pyqt6`` (other values,
-   meant for other libraries, are left alone);
+2. the environment variable QT_API, ``pyqt5`` or ``pyqt6`` (PySide's values
+   raise ImportError, as there is no binding for PySide; other values, meant
+   for other libraries, are left alone);
 3. a binding of ours that is installed, PyQt6's first.
 
 ``from gyrelle.qt5 import Gyrelle`` (or ``gyrelle.qt6``) makes no choice.
@@ -28,6 +29,16 @@ __all__ = ["Gyrelle"]
 _MAJORS = ("6", "5")
 
 
+def _missing_pyqt_error(majors):
+    """For a binding of ours whose PyQt this Python cannot import (typically a
+    venv made without --system-site-packages)."""
+    names = " or ".join(f"PyQt{major}" for major in majors)
+    return ModuleNotFoundError(
+        f"gyrelle: {names} is not installed for {sys.executable}: install the Debian package "
+        + " or ".join(f"python3-pyqt{major}" for major in majors)
+        + ", and make a venv with --system-site-packages to see it", name=f"PyQt{majors[0]}")
+
+
 def _binding_module(major):
     """The compiled binding for PyQt<major>, with an error that says what to install."""
     name = f"{__name__}._qt{major}"
@@ -35,6 +46,8 @@ def _binding_module(major):
         raise ModuleNotFoundError(
             f"gyrelle: the PyQt{major} binding ({name}) is not installed: install the Debian package "
             f"python3-gyrelle-qt{major}, or build and install gyrelle against Qt {major}", name=name)
+    if importlib.util.find_spec(f"PyQt{major}") is None:
+        raise _missing_pyqt_error([major])
     try:
         return importlib.import_module(name)
     except ImportError as error:
@@ -49,12 +62,18 @@ def _chosen_major():
     requested = os.environ.get("QT_API", "").lower()
     if requested in ("pyqt6", "pyqt5"):
         return requested[-1]
+    if requested.startswith("pyside"):
+        raise ImportError(f"gyrelle: QT_API={requested} asks for PySide, which gyrelle does not support: "
+                          "its bindings are for PyQt5 and PyQt6 (QT_API=pyqt5 or pyqt6)")
     if imported:
         raise ImportError("gyrelle: the program has imported both PyQt5 and PyQt6; set QT_API to "
                           "pyqt5 or pyqt6, or import Gyrelle from gyrelle.qt5 or gyrelle.qt6")
-    for major in _MAJORS:
-        if importlib.util.find_spec(f"{__name__}._qt{major}") and importlib.util.find_spec(f"PyQt{major}"):
+    installed = [major for major in _MAJORS if importlib.util.find_spec(f"{__name__}._qt{major}")]
+    for major in installed:
+        if importlib.util.find_spec(f"PyQt{major}"):
             return major
+    if installed:
+        raise _missing_pyqt_error(installed)
     raise ModuleNotFoundError("gyrelle: no binding is installed: install the Debian package "
                               "python3-gyrelle-qt6 or python3-gyrelle-qt5", name=__name__ + "._qt6")
 

@@ -1,16 +1,7 @@
-# Which PyQt "from gyrelle import Gyrelle" gives is decided when the program
-# runs, which a type checker cannot see. It is told PyQt6's, or PyQt5's where
-# PYQT5 is declared true (mypy --always-true=PYQT5). gyrelle.qt5 and
-# gyrelle.qt6 are typed exactly.
 from typing import List
+
+# The class of the installed binding, PyQt6's where both are: see _default.pyi.
+from gyrelle._default import Gyrelle as Gyrelle
 
 __version__: str
 __all__: List[str]
-# Exists only here, for type checkers (mypy --always-true=PYQT5 or
-# always_true = PYQT5 in its configuration); the package has no such attribute.
-PYQT5: bool
-
-if not PYQT5:
-    from gyrelle.qt6 import Gyrelle as Gyrelle
-else:
-    from gyrelle.qt5 import Gyrelle as Gyrelle

@@ -7,9 +7,11 @@ import shutil
 import subprocess
 import sys
 import textwrap
+from pathlib import Path
 
 import pytest
 
+import gyrelle
 from gyrelle import Gyrelle
 
 qt = pytest.importorskip(os.environ["PYTEST_QT_API"].replace("pyqt", "PyQt"))
@@ -145,6 +147,7 @@ def run_python(code, **environment):
 
 
 CHOOSE = """
+    import sys
     {before}
     try:
         from gyrelle import Gyrelle
@@ -163,7 +166,11 @@ CHOOSE = """
                  id="imported-other"),
     pytest.param("", "pyqt{o}", "ModuleNotFoundError gyrelle: the PyQt{o} binding", id="QT_API-other"),
     pytest.param("", "PyQt{m}", "chose gyrelle._qt{m}", id="QT_API"),
-    pytest.param("", "pyside6", "chose gyrelle._qt{m}", id="QT_API-foreign"),
+    pytest.param("", "PySide2", "ImportError gyrelle: QT_API=pyside2 asks for PySide, which gyrelle does not "
+                 "support: its bindings are for PyQt5 and PyQt6 (QT_API=pyqt5 or pyqt6)", id="QT_API-PySide"),
+    pytest.param("", "tk", "chose gyrelle._qt{m}", id="QT_API-foreign"),
+    pytest.param("sys.modules['PyQt{m}'] = None", None, "ModuleNotFoundError gyrelle: PyQt{m} is not installed for "
+                 + sys.executable + ": install the Debian package python3-pyqt{m}", id="no-PyQt"),
     # The installed binding, whichever PyQt is importable; a mere look-up is no import.
     pytest.param("import importlib.util; importlib.util.find_spec('PyQt{o}.QtCore')", None,
                  "chose gyrelle._qt{m}", id="installed"),
@@ -246,33 +253,36 @@ def test_designer_form(qtbot, tmp_path, way):
             spinner.isAnimated()) == (80, True, (28, 109, 208), False)
 
 
-TYPED_PROGRAM = """
-    import sys
-    from PyQt{m}.QtCore import Qt
-    from PyQt{m}.QtGui import QColor
-    from PyQt{m}.QtWidgets import QApplication, QVBoxLayout, QWidget
-    from gyrelle import Gyrelle
-    from gyrelle.qt{m} import Gyrelle as ExactGyrelle
+def readme_snippets():
+    """The README's Python code for this PyQt (it is written for PyQt6)."""
+    readme = (Path(__file__).parents[3] / "README.md").read_text()
+    return [textwrap.dedent(code).replace("qt6", f"qt{major}").replace("PyQt6", f"PyQt{major}")
+            for code in re.findall(r"^```python\n(.*?)^```", readme, re.M | re.S)]
 
-    app = QApplication(sys.argv)
-    window = QWidget()
-    layout = QVBoxLayout(window)
-    spinner = Gyrelle(window)
-    layout.addWidget(spinner)
-    layout.addWidget(ExactGyrelle(parent=window))
-    spinner.setAnimationDelay(60)
-    spinner.setDisplayedWhenStopped(True)
-    spinner.setColor(QColor("#1c6dd0"))
-    spinner.setColor(Qt.GlobalColor.darkBlue)
-    spinner.startAnimation()
-    delay: int = spinner.animationDelay() + spinner.heightForWidth(32)
-    shown: bool = spinner.isAnimated() and spinner.isDisplayedWhenStopped()
-    name: str = spinner.color().name()
-    spinner.stopAnimation()
-"""
-WRONG_CALLS = """
+
+@pytest.mark.parametrize("snippet", readme_snippets(), ids=lambda snippet: "README")
+def test_readme_snippet_is_isort_clean_and_runs(snippet):
+    isort = shutil.which("isort")
+    if isort:
+        result = subprocess.run([isort, "--diff", "--check-only", "-"], input=snippet, capture_output=True, text=True)
+        assert result.returncode == 0, result.stdout
+    # Its event loop ends at once, after listing the widgets.
+    quit_at_once = (f"from PyQt{major}.QtWidgets import QApplication\n"
+                    "QApplication.exec = lambda app: print([type(widget).__name__ for widget in app.allWidgets()])\n")
+    result = run_python(quit_at_once + snippet)
+    assert result.returncode == 0 and "'Gyrelle'" in result.stdout, result
+
+
+# Each line of the wrong program is an error. Line 5 tells which PyQt type
+# checkers take "from gyrelle import Gyrelle" for (GENERIC), the other being
+# OTHER: only a PyQt6 widget where PyQt5's is expected is an error, as PyQt5's
+# type hints let its widgets pass for any class.
+WRONG_PROGRAM = """
+    from PyQt{other}.QtWidgets import QVBoxLayout, QWidget
     from gyrelle import Gyrelle
-    spinner = Gyrelle("window")
+    from gyrelle.qt{m} import Gyrelle as Exact
+    {mismatch}
+    spinner = Exact("window")
     spinner.setAnimationDelay("fast")
     spinner.setDisplayedWhenStopped(None)
     spinner.setColor(0.5)
@@ -280,24 +290,67 @@ WRONG_CALLS = """
     spinner.startAnimation(True)
     text: str = spinner.animationDelay()
 """
+MISMATCH = {"6": "QVBoxLayout().addWidget(Gyrelle())", "5": "Gyrelle(QWidget())"}
 
 
-@pytest.fixture(scope="module")
-def mypy_cache(tmp_path_factory):
-    return tmp_path_factory.mktemp("mypy-cache")
+@pytest.fixture(params=["one", "both"])
+def installed(request, tmp_path):
+    """The folder of the installed package, alone or beside the other PyQt's
+    binding, for which this one's type hints stand in."""
+    if request.param == "one":
+        return os.path.dirname(os.path.dirname(gyrelle.__file__)), major
+    package = shutil.copytree(os.path.dirname(gyrelle.__file__), tmp_path / "gyrelle")
+    for hints in (f"_qt{major}.pyi", f"qt{major}.pyi"):
+        text = (package / hints).read_text().replace(f"qt{major}", f"qt{other}").replace(f"Qt{major}", f"Qt{other}")
+        (package / hints.replace(major, other)).write_text(text)
+    shutil.copy(Path(__file__).parents[1] / "gyrelle" / ("_default.py" if other == "5" else "_default.pyi"), package)
+    return str(tmp_path), "6"
 
 
-@pytest.mark.parametrize("program, wrong_lines", [(TYPED_PROGRAM, []), (WRONG_CALLS, list(range(3, 10)))],
-                         ids=["correct", "wrong"])
-def test_mypy(tmp_path, mypy_cache, program, wrong_lines):
-    mypy = shutil.which("mypy")
-    if not mypy:
-        pytest.skip("mypy is not installed")
-    source = tmp_path / "program.py"
-    source.write_text(textwrap.dedent(program.format(m=major)))
-    # PyQt5 programs tell mypy which Gyrelle "from gyrelle import" gives.
-    flags = ["--always-true=PYQT5"] if major == "5" else []
-    result = subprocess.run([mypy, "--python-executable", sys.executable, "--cache-dir", str(mypy_cache),
-                             "--no-error-summary", *flags, str(source)], capture_output=True, text=True)
-    lines = sorted({int(line.split(":")[1]) for line in result.stdout.splitlines() if ": error:" in line})
-    assert lines == wrong_lines, result.stdout
+@pytest.mark.parametrize("checker", ["mypy", "pyright"])
+def test_type_checkers_without_configuration(tmp_path, installed, checker):
+    tool = shutil.which(checker)
+    if not tool:
+        pytest.skip(f"{checker} is not installed")
+    folder, generic = installed
+    # The README's program, with the generic import where it gives this PyQt.
+    good = readme_snippets()[0]
+    if generic == major:
+        good = good.replace(f"from gyrelle.qt{major} import", "from gyrelle import")
+    wrong = textwrap.dedent(WRONG_PROGRAM.format(m=major, other="5" if generic == "6" else "6",
+                                                 mismatch=MISMATCH[generic]))
+    command = {"mypy": [tool, "--python-executable", sys.executable, "--cache-dir", str(tmp_path / "cache")],
+               "pyright": [tool, "--pythonpath", sys.executable]}[checker]
+    environment = dict(os.environ, PYTHONPATH=folder)
+    for name, program, wrong_lines in (("good", good, []), ("wrong", wrong, list(range(5, 13)))):
+        source = tmp_path / f"{name}.py"
+        source.write_text(program)
+        result = subprocess.run([*command, str(source)], capture_output=True, text=True, env=environment,
+                                cwd=tmp_path)
+        lines = sorted({int(line) for line in re.findall(rf"{name}\.py:(\d+):(?:\d+ -)? error", result.stdout)})
+        assert lines == wrong_lines, result.stdout
+
+
+def test_pip_builds_the_binding_into_a_venv(tmp_path):
+    """pip install from the source tree, against the installed library."""
+    venv = tmp_path / "venv"
+    subprocess.run(["/usr/bin/python3", "-m", "venv", "--system-site-packages", str(venv)], check=True)
+    environment = {name: value for name, value in os.environ.items() if name != "PYTHONPATH"}
+    environment["PKG_CONFIG_PATH"] = os.environ["GYRELLE_PKG_CONFIG_PATH"]
+    built = subprocess.run([venv / "bin/pip", "install", "--no-build-isolation", "--no-index", "--config-settings",
+                            f"--qmake={os.environ['GYRELLE_QMAKE']}", Path(__file__).parents[1]],
+                           env=environment, capture_output=True, text=True)
+    assert built.returncode == 0, built
+    shown = subprocess.run([venv / "bin/pip", "show", "gyrelle"], env=environment, capture_output=True, text=True)
+    assert f"Location: {venv}" in shown.stdout and f"Requires: PyQt{major}," in shown.stdout, shown.stdout
+    result = subprocess.run([venv / "bin/python", "-c", textwrap.dedent(f"""
+        from PyQt{major}.QtWidgets import QApplication
+        import gyrelle
+        from gyrelle import Gyrelle
+        app = QApplication([])
+        hints = open(gyrelle.__file__.replace("__init__.py", "_qt{major}.pyi")).read()
+        print(gyrelle.__file__, Gyrelle.__module__, Gyrelle().sizeHint().width(),
+              Gyrelle.color.__doc__.splitlines()[-1] in hints)
+    """)], env=environment, capture_output=True, text=True, cwd=tmp_path)
+    assert result.stdout.split()[1:] == [f"gyrelle._qt{major}", "20", "True"], result
+    assert result.stdout.startswith(str(venv)), result

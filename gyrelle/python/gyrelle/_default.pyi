@@ -1,0 +1,2 @@
+# Installed with the PyQt6 binding; it hides _default.py of the PyQt5 binding.
+from gyrelle.qt6 import Gyrelle as Gyrelle
