@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Everyday commands; everything else is plain CMake (see README.md).
 .PHONY: demo test docs packages deps check
 

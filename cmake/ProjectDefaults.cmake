@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Settings every target of this project shares, applied per target.
 
 option(UNIVERSE_GYRELLE_BUILD_FUZZERS "Build the libFuzzer targets (clang; set UNIVERSE_GYRELLE_SANITIZERS to include fuzzer-no-link)" OFF)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Installation of this project's libraries, the way Debian and CMake users expect.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #ifndef TOOLS_FUZZ_INPUT_H
 #define TOOLS_FUZZ_INPUT_H
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # cmake -DPREFIX=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle
 #       -DQT_MAJOR_VERSION=5 -DSOURCE_DIR=... -P RunConsumers.cmake
 # Builds and runs one consumer of the project installed in PREFIX through

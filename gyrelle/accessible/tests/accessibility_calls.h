@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #ifndef GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_CALLS_H
 #define GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_CALLS_H
 

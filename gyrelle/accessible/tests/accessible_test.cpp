@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #include "accessibility_calls.h"
 #include "qt_warnings.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
 // stopped, "add": a second, undrawn spinner into the window, "inspect", quit),

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Which PyQt "from gyrelle import Gyrelle" gives is decided when the program
 # runs, which a type checker cannot see. It is told PyQt6's, or PyQt5's where
 # PYQT5 is declared true (mypy --always-true=PYQT5). gyrelle.qt5 and

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """The binding as PyQt programs use it, from the installed package."""
 import os
 import pydoc

@@ -1,4 +1,8 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # build.sh SOURCE PROGRAM [GYRELLE_PACKAGE]
 # Builds the consumer with nothing but pkg-config's flags. Qt requires
 # position-independent code from whoever includes its headers.
