@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 // SPDX-License-Identifier: MIT
 
-#ifndef GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_CALLS_H
-#define GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_CALLS_H
+// For the accessibility tests: records every event the program hands to Qt's
+// QAccessible::updateAccessibility, then passes it on to Qt.
+#ifndef GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_UPDATE_RECORDER_H
+#define GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_UPDATE_RECORDER_H
 
 #include <QAccessible>
 #include <QVector>

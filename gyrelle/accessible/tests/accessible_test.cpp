@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 // SPDX-License-Identifier: MIT
 
-#include "accessibility_calls.h"
+#include "accessibility_update_recorder.h"
 #include "qt_warnings.h"
 
 #include <gyrelle/gyrelle.h>

@@ -7,7 +7,7 @@
 // for an AT-SPI client to watch. After each command
 // the window's accessible name becomes "done N" (N counting commands from 1),
 // once the event loop has run: every event the command caused is sent before it.
-#include "accessibility_calls.h"
+#include "accessibility_update_recorder.h"
 
 #include <gyrelle/gyrelle.h>
 
