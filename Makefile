@@ -1,5 +1,8 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Everyday commands; everything else is plain CMake (see README.md).
-.PHONY: demo test docs packages deps
+.PHONY: demo test docs packages deps check
 
 SNAPSHOT := build/spinner-frames.png
 
@@ -26,6 +29,11 @@ test: deps
 	cmake --preset qt6
 	cmake --build --preset qt6
 	ctest --preset qt6
+
+# The tree's hygiene: shell scripts, spelling, licensing, C++ formatting.
+check:
+	tools/install-deps check
+	tools/check-hygiene
 
 # The API references: build/docs/reference/<library>/html/ and <library>.qch.
 docs: deps

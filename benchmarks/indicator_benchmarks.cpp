@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // The spinner against what a Qt developer would otherwise show while busy: a
 // QProgressBar in busy mode (minimum = maximum = 0) under the Fusion style, and
 // a QLabel playing a spinner GIF through QMovie. Same size, same painting path

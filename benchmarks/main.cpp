@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // Benchmarks of both libraries, and of the busy indicators a Qt developer would
 // otherwise use. Run offscreen unless QT_QPA_PLATFORM says otherwise.
 #include <QApplication>

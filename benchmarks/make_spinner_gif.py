@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """Writes an animated GIF of a twelve-spoke busy spinner, the kind of file a Qt
 developer would play with QMovie in a QLabel instead of using a spinner widget.
 

@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """Plots the median cost of one frame against the indicator's size, for the
 spinner and the two indicators it is compared with, from the JSON output of
   benchmarks --benchmark_repetitions=5 --benchmark_out=results.json

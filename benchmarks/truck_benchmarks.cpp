@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #include <universe/truck.h>
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # cmake -DABIDIFF=abidiff -DBASELINE=x.abixml -DLIBRARY=lib.so -DHEADERS=dir -P CheckAbi.cmake
 # Compares a freshly built library with its committed ABI baseline; fails on any
 # change to what the baseline has, or an error, and always prints abidiff's report.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # cmake -DNM=nm -DREADELF=readelf -DLIBRARY=lib.so -DEXPECTED_SYMBOLS=list.txt
 #       -DEXPECTED_NEEDED="libc.so.6;..." -P CheckLibraryInterface.cmake
 # Compares what a shared library exports (mangled names, one a line in the list

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Run at install time by project_install_prefix_environment(): writes the
 # environment files for the prefix being installed into and installs them
 # (file(INSTALL) applies DESTDIR and lists them in install_manifest.txt).

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Installation of this project's libraries, the way Debian and CMake users expect.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
@@ -58,9 +61,10 @@ function(project_install_library target)
   add_library(${name}::${target} ALIAS ${target})
 endfunction()
 
-# Writes pkg-config file FILE, to be installed into <libdir>/pkgconfig. Its
-# paths are relative to its own folder (${pcfiledir}), so that it stays right
-# wherever the prefix is installed (cmake --install --prefix, DESTDIR, CPack);
+# Writes pkg-config file FILE from cmake/library.pc.in, to be installed into
+# <libdir>/pkgconfig. Its paths are relative to its own folder (${pcfiledir}),
+# so that it stays right wherever the prefix is installed (cmake --install
+# --prefix, DESTDIR, CPack);
 # GNUInstallDirs folders given as absolute paths stay absolute. For the
 # system's own library folder (/usr) they are absolute too, as the system's
 # other .pc files are: pkg-config then leaves out -I/usr/include and
@@ -77,18 +81,7 @@ function(project_pkg_config_file file)
   endif()
   pkg_config_path(libdir ${CMAKE_INSTALL_LIBDIR})
   pkg_config_path(includedir ${arg_INCLUDEDIR})
-  file(WRITE ${file} "\
-prefix=${prefix}
-libdir=${libdir}
-includedir=${includedir}
-
-Name: ${arg_NAME}
-Description: ${arg_DESCRIPTION}
-Version: ${PROJECT_VERSION}
-Requires: ${arg_REQUIRES}
-Libs: -L\${libdir} -l${arg_LIBRARY}
-Cflags: -I\${includedir}
-")
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in ${file} @ONLY)
 endfunction()
 
 # A pkg-config path: a folder relative to the prefix below ${prefix}, an

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Run by CPack on the files it is about to package: strips every shared object
 # as Debian's dh_strip does, down to the symbols that linking and loading need,
 # without the .comment and .note sections.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # Run by CPack on the packages it made. For a library below /usr/lib, CPack
 # writes postinst and postrm scripts that call ldconfig; Debian runs ldconfig
 # through the trigger of debian/triggers instead. None of these packages needs

@@ -1,3 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
+// Shared by the fuzz targets of both libraries (universe/fuzz, gyrelle/fuzz):
+// their input bytes read as numbers, bytes and strings.
 #ifndef TOOLS_FUZZ_INPUT_H
 #define TOOLS_FUZZ_INPUT_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #ifndef UNIVERSE_ICECREAM_H
 #define UNIVERSE_ICECREAM_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #ifndef UNIVERSE_UNIVERSE_EXPORT_H
 #define UNIVERSE_UNIVERSE_EXPORT_H
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // A truck's day: it arrives, lists what it sells, makes a delivery and leaves.
 #include <universe/truck.h>
 

@@ -1,4 +1,8 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """The Gyrelle spinner from Python: a start/stop button and a delay control.
 Runs with the PyQt whose gyrelle binding is installed (PyQt6's where both are);
 --qt5 or --qt6 asks for one."""

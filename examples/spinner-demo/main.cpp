@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // The spinner in a window with a control for each of its slots and properties,
 // or, with --snapshot, a contact sheet of its twelve frames written to a PNG.
 #include <gyrelle/gyrelle.h>

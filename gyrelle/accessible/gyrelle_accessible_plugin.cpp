@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // Lets screen readers meet the spinner as an indeterminate progress bar that is
 // busy while it turns and invisible while it draws nothing.
 #include <gyrelle/accessible_change.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #include "gyrelle_designer_plugin.h"
 
 #include <gyrelle/gyrelle.h>

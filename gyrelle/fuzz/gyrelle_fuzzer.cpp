@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: input bytes become slot calls and property writes through
 // the meta-object, resizes, timer ticks, event processing and renders of one
 // spinner, offscreen. After every step: the leading spoke's angle is one of 0,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // Writes Gyrelle's own meta-object (what moc generated for the class, not what it
 // inherits) in a stable text form, to standard output or to the file named.
 // Applications depend on all of it: it is compared with the committed copy.

@@ -1,3 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
+// A paint device that records what a painter fills instead of drawing it:
+// shared by the widget's tests and its fuzzer (gyrelle/fuzz).
 #ifndef GYRELLE_TESTS_PAINT_RECORDER_H
 #define GYRELLE_TESTS_PAINT_RECORDER_H
 

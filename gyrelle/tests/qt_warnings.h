@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #ifndef GYRELLE_TESTS_QT_WARNINGS_H
 #define GYRELLE_TESTS_QT_WARNINGS_H
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 # cmake -DPREFIX=... -DWORK_DIR=... -DLIBDIR=lib -DGYRELLE_PACKAGE=gyrelle
 #       -DQT_MAJOR_VERSION=5 -DSOURCE_DIR=... -P RunConsumers.cmake
 # Builds and runs one consumer of the project installed in PREFIX through
@@ -63,11 +66,11 @@ endforeach()
 # --define-variable=prefix would, but for them alone (not for Qt's).
 set(pc_path ${libdir}/pkgconfig)
 file(READ ${pc_path}/universe.pc pc)
-if(NOT pc MATCHES "^prefix=\\$\\{pcfiledir\\}")
+if(NOT pc MATCHES "(^|\n)prefix=\\$\\{pcfiledir\\}")
   set(pc_path ${WORK_DIR}/pkgconfig)
   foreach(name universe ${GYRELLE_PACKAGE})
     file(READ ${libdir}/pkgconfig/${name}.pc pc)
-    string(REGEX REPLACE "^prefix=[^\n]*" "prefix=${prefix}" pc "${pc}")
+    string(REGEX REPLACE "(^|\n)prefix=[^\n]*" "\\1prefix=${prefix}" pc "${pc}")
     file(WRITE ${pc_path}/${name}.pc "${pc}")
   endforeach()
 endif()

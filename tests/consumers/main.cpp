@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // An application of both libraries, built against an installed copy of them.
 #include <gyrelle/gyrelle.h>
 #include <universe/truck.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: input bytes become a sequence of operations on three trucks.
 // After every step each truck must list exactly the flavors a simple model says
 // it holds, write exactly the expected messages, and every flavor ever created

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // Every operation that allocates must leave nothing behind when an allocation
 // fails. The global operator new of this test program can be told to throw on
 // its Nth call; each scenario is run with N = 1, 2, ... until it completes.

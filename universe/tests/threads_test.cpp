@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // Trucks used on several threads at once, each thread with trucks of its own,
 // all writing to the one std::cout. Run under ThreadSanitizer too (tsan preset).
 #include <universe/truck.h>

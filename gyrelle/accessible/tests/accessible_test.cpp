@@ -1,4 +1,7 @@
-#include "accessibility_calls.h"
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
+#include "accessibility_update_recorder.h"
 #include "qt_warnings.h"
 
 #include <gyrelle/gyrelle.h>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """Watches atspi_subject's spinner through AT-SPI, as a screen reader does:
 a cached client that reads states once and then follows state-changed events.
 The subject starts in German with its spinner running; the accessibility bus

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
 // stopped, "add": a second, undrawn spinner into the window, "swallow",
@@ -6,7 +9,7 @@
 // once the event loop has run: every event the command caused is sent before it.
 // Commands given as arguments run first, without a "done", and then "ready" is
 // printed.
-#include "accessibility_calls.h"
+#include "accessibility_update_recorder.h"
 
 #include <gyrelle/gyrelle.h>
 

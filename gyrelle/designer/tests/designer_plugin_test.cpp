@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #include "qt_warnings.h"
 
 #include <gyrelle/gyrelle.h>
@@ -87,34 +90,40 @@ private Q_SLOTS:
     }
 
     // The still frame is what the library draws for a spinner displayed when
-    // stopped, in the spinner's size and colour, at every device pixel ratio
-    // (not a frame drawn for ratio 1 and scaled up), and follows later changes.
-    void stillFrameIsTheSpinnersOwnDrawing_data()
+    // stopped, in the spinner's size and colour, at the device pixel ratio it is
+    // painted at (not a frame drawn for ratio 1 and scaled up). The frame is kept
+    // between paints, so each row changes one thing alone after a first paint:
+    // a kept frame that missed the change would show.
+    void stillFrameFollowsEachChangeAlone_data()
     {
         QTest::addColumn<qreal>("ratio");
-        QTest::newRow("ratio 1") << 1.0;
-        QTest::newRow("ratio 2") << 2.0;
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("device pixel ratio") << 2.0 << firstColor << firstSize;
+        QTest::newRow("colour") << 1.0 << QColor(Qt::blue) << firstSize;
+        QTest::newRow("size") << 1.0 << firstColor << QSize(40, 40);
     }
-    void stillFrameIsTheSpinnersOwnDrawing()
+    void stillFrameFollowsEachChangeAlone()
     {
         QFETCH(qreal, ratio);
-        const QColor color(200, 40, 30);
+        QFETCH(QColor, color);
+        QFETCH(QSize, size);
         QWidget parent;
         auto *spinner = qobject_cast<Gyrelle *>(plugin->createWidget(&parent));
         Gyrelle displayed;
         displayed.setDisplayedWhenStopped(true);
-        for (Gyrelle *each : {spinner, &displayed}) {
-            each->resize(30, 30);
-            each->setColor(color);
-        }
-        const QImage expected = rendered(displayed, ratio);
-        QCOMPARE(expected.pixelColor(QPoint(14, 3) * ratio), color); // the leading spoke
-        QCOMPARE(rendered(*spinner, ratio), expected);
+        const auto setBoth = [&](const QColor &newColor, QSize newSize) {
+            for (Gyrelle *each : {spinner, &displayed}) {
+                each->resize(newSize);
+                each->setColor(newColor);
+            }
+        };
+        setBoth(firstColor, firstSize);
+        const QImage first = rendered(displayed);
+        QCOMPARE(first.pixelColor(14, 3), firstColor); // the leading spoke
+        QCOMPARE(rendered(*spinner), first);
 
-        for (Gyrelle *each : {spinner, &displayed}) {
-            each->resize(40, 40);
-            each->setColor(Qt::blue);
-        }
+        setBoth(color, size);
         QCOMPARE(rendered(*spinner, ratio), rendered(displayed, ratio));
     }
 
@@ -134,6 +143,9 @@ private:
         return image.size() == QSize(20, 20) && qAlpha(image.pixel(9, 3)) == 255
             && qAlpha(image.pixel(0, 0)) == 0;
     }
+
+    static inline const QColor firstColor{200, 40, 30};
+    static constexpr QSize firstSize{30, 30};
 
     QPluginLoader loader;
     QDesignerCustomWidgetInterface *plugin = nullptr;

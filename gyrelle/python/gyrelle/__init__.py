@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """The Gyrelle busy-spinner widget for PyQt5 and PyQt6.
 
 Gyrelle is the C++ widget itself: from libgyrelle.so.1 for PyQt5, from

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 from typing import List
 
 # The class of the installed binding, PyQt6's where both are: see _default.pyi.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """The binding as PyQt programs use it, from the installed package."""
 import os
 import pydoc
@@ -254,10 +257,12 @@ def test_designer_form(qtbot, tmp_path, way):
 
 
 def readme_snippets():
-    """The README's Python code for this PyQt (it is written for PyQt6)."""
-    readme = (Path(__file__).parents[3] / "README.md").read_text()
+    """The Python code of the README and the Python guide, for this PyQt (it
+    is written for PyQt6)."""
+    top = Path(__file__).parents[3]
+    text = "".join((top / page).read_text() for page in ("README.md", "docs/python.md"))
     return [textwrap.dedent(code).replace("qt6", f"qt{major}").replace("PyQt6", f"PyQt{major}")
-            for code in re.findall(r"^```python\n(.*?)^```", readme, re.M | re.S)]
+            for code in re.findall(r"^```python\n(.*?)^```", text, re.M | re.S)]
 
 
 @pytest.mark.parametrize("snippet", readme_snippets(), ids=lambda snippet: "README")

@@ -1,5 +1,10 @@
-#ifndef GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_CALLS_H
-#define GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_CALLS_H
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
+// For the accessibility tests: records every event the program hands to Qt's
+// QAccessible::updateAccessibility, then passes it on to Qt.
+#ifndef GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_UPDATE_RECORDER_H
+#define GYRELLE_ACCESSIBLE_TESTS_ACCESSIBILITY_UPDATE_RECORDER_H
 
 #include <QAccessible>
 #include <QVector>
