@@ -117,8 +117,7 @@ void list_to_pipe(benchmark::State &state)
     }
     std::thread drain([reader = ends[0]] {
         char buffer[65536];
-        while (read(reader, buffer, sizeof buffer) > 0) {
-        }
+        while (read(reader, buffer, sizeof buffer) > 0) {}
     });
     std::fflush(stdout);
     const int savedStdout = dup(STDOUT_FILENO);

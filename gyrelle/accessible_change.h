@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+// SPDX-License-Identifier: MIT
+
 #ifndef GYRELLE_ACCESSIBLE_CHANGE_H
 #define GYRELLE_ACCESSIBLE_CHANGE_H
 

@@ -187,8 +187,7 @@ void Gyrelle::paintEvent(QPaintEvent * /*event*/)
         return;
 
     const SpokeGeometry geometry(qMin(width(), height()));
-    const QRectF spoke(-geometry.cornerRadius, -geometry.outerRadius, geometry.spokeWidth,
-                       geometry.spokeLength);
+    const QRectF spoke(-geometry.cornerRadius, -geometry.outerRadius, geometry.spokeWidth, geometry.spokeLength);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -15,8 +15,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimerEvent>
@@ -123,8 +123,7 @@ QWidget *makeWindow()
     delay->setSuffix(QStringLiteral(" ms"));
     delay->setValue(spinner->animationDelay());
     delay->setToolTip(QStringLiteral("Time between two 30-degree steps (default 40 ms: a turn in 480 ms)"));
-    QObject::connect(delay, qOverload<int>(&QSpinBox::valueChanged), spinner,
-                     &Gyrelle::setAnimationDelay);
+    QObject::connect(delay, qOverload<int>(&QSpinBox::valueChanged), spinner, &Gyrelle::setAnimationDelay);
 
     // Below 9 px the spokes would be less than a pixel wide, and nothing is drawn.
     auto *size = new QSpinBox;
@@ -195,8 +194,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Shows the Gyrelle spinner with controls for its slots and properties."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows the Gyrelle spinner with controls for its slots and properties."));
     parser.addHelpOption();
     const QCommandLineOption snapshot(
         QStringLiteral("snapshot"),

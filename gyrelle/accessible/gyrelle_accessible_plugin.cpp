@@ -6,9 +6,9 @@
 #include <gyrelle/accessible_change.h>
 #include <gyrelle/gyrelle.h>
 
+#include <QAccessiblePlugin>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QAccessiblePlugin>
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -47,8 +47,8 @@ void sendStateChanged(QAccessibleInterface *accessible, const QString &state, bo
     application.beginStructure();
     application << bus.baseService() << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
     application.endStructure();
-    QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
-                                                     QStringLiteral("StateChanged"));
+    QDBusMessage signal =
+        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
     signal << state << int(on) << 0 << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusObjectPath(path))))
            << QVariant::fromValue(application);
     bus.send(signal);
@@ -251,7 +251,8 @@ bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
 
 void SpinnerWatcher::publishChangesLater()
 {
-    QMetaObject::invokeMethod(this, [this] { accessible.publishChanges(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { accessible.publishChanges(); }, Qt::QueuedConnection);
 }
 
 } // namespace

@@ -96,10 +96,9 @@ QString GyrelleDesignerPlugin::toolTip() const
 
 QString GyrelleDesignerPlugin::whatsThis() const
 {
-    return QStringLiteral(
-        "Twelve rounded spokes that fade around a circle and turn while the application is busy. "
-        "It is hidden while stopped unless displayedWhenStopped is set; start it with the "
-        "startAnimation() slot.");
+    return QStringLiteral("Twelve rounded spokes that fade around a circle and turn while the application is busy. "
+                          "It is hidden while stopped unless displayedWhenStopped is set; start it with the "
+                          "startAnimation() slot.");
 }
 
 QString GyrelleDesignerPlugin::includeFile() const

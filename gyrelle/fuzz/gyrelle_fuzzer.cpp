@@ -67,7 +67,8 @@ void step(Gyrelle &spinner, FuzzInput &input)
         spinner.setProperty("color", QColor::fromRgba(uint32_t(input.number())));
         break;
     case 6:
-        QMetaObject::invokeMethod(&spinner, "setColor", Q_ARG(QColor, QColor(input.byte(), input.byte(), input.byte())));
+        QMetaObject::invokeMethod(&spinner, "setColor",
+                                  Q_ARG(QColor, QColor(input.byte(), input.byte(), input.byte())));
         break;
     case 7: {
         const int width = side(input);

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """How pip builds the binding: pip install --no-build-isolation gyrelle/python.
 
 For the PyQt of the Qt whose qmake it is given (pip -C--qmake=FILE; by default

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
+# SPDX-License-Identifier: MIT
+
 """Writes a binding's type hints with the docstrings of its compiled module,
 which IDEs show from the hints only. The module must be importable.
 

@@ -112,18 +112,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("isProperty");
         QTest::addColumn<int>("index");
-        QTest::addColumn<QByteArray>("name");    // a slot's signature or a property's name
+        QTest::addColumn<QByteArray>("name"); // a slot's signature or a property's name
         QTest::addColumn<QByteArray>("details"); // a slot's parameter names or a property's type
 
         QTest::newRow("slot 0") << false << 0 << QByteArray("startAnimation()") << QByteArray();
         QTest::newRow("slot 1") << false << 1 << QByteArray("stopAnimation()") << QByteArray();
         QTest::newRow("slot 2") << false << 2 << QByteArray("setAnimationDelay(int)") << QByteArray("delay");
-        QTest::newRow("slot 3") << false << 3 << QByteArray("setDisplayedWhenStopped(bool)")
-                                << QByteArray("state");
+        QTest::newRow("slot 3") << false << 3 << QByteArray("setDisplayedWhenStopped(bool)") << QByteArray("state");
         QTest::newRow("slot 4") << false << 4 << QByteArray("setColor(QColor)") << QByteArray("color");
         QTest::newRow("property 0") << true << 0 << QByteArray("delay") << QByteArray("int");
-        QTest::newRow("property 1") << true << 1 << QByteArray("displayedWhenStopped")
-                                    << QByteArray("bool");
+        QTest::newRow("property 1") << true << 1 << QByteArray("displayedWhenStopped") << QByteArray("bool");
         QTest::newRow("property 2") << true << 2 << QByteArray("color") << QByteArray("QColor");
     }
 
@@ -147,8 +145,8 @@ private Q_SLOTS:
             const QMetaProperty property = meta.property(meta.propertyOffset() + index);
             QCOMPARE(property.name(), name.constData());
             QCOMPARE(property.typeName(), details.constData());
-            QVERIFY(property.isReadable() && property.isWritable() && property.isDesignable()
-                    && property.isScriptable() && property.isStored());
+            QVERIFY(property.isReadable() && property.isWritable() && property.isDesignable() && property.isScriptable()
+                    && property.isStored());
             QVERIFY(!property.hasNotifySignal() && !property.isResettable() && !property.isUser()
                     && !property.isConstant() && !property.isFinal());
         } else {

@@ -58,11 +58,16 @@ QByteArray flags(const QMetaProperty &property)
         bool set;
         const char *name;
     } all[] = {
-        {property.isReadable(), "readable"},     {property.isWritable(), "writable"},
-        {property.isResettable(), "resettable"}, {property.isDesignable(), "designable"},
-        {property.isScriptable(), "scriptable"}, {property.isStored(), "stored"},
-        {property.isUser(), "user"},             {property.isConstant(), "constant"},
-        {property.isFinal(), "final"},           {property.hasNotifySignal(), "notify"},
+        {property.isReadable(), "readable"},
+        {property.isWritable(), "writable"},
+        {property.isResettable(), "resettable"},
+        {property.isDesignable(), "designable"},
+        {property.isScriptable(), "scriptable"},
+        {property.isStored(), "stored"},
+        {property.isUser(), "user"},
+        {property.isConstant(), "constant"},
+        {property.isFinal(), "final"},
+        {property.hasNotifySignal(), "notify"},
         {property.hasStdCppSet(), "stdcppset"},
     };
     QByteArrayList set;
@@ -84,13 +89,13 @@ QByteArray describe(const QMetaObject &meta)
         text += "constructor " + meta.constructor(i).methodSignature() + '\n';
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
         const QMetaMethod method = meta.method(i);
-        text += "method " + QByteArray::number(i - meta.methodOffset()) + ": " + accessName(method.access())
-            + ' ' + methodKind(method.methodType()) + ' ' + declaration(method) + '\n';
+        text += "method " + QByteArray::number(i - meta.methodOffset()) + ": " + accessName(method.access()) + ' '
+            + methodKind(method.methodType()) + ' ' + declaration(method) + '\n';
     }
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QMetaProperty property = meta.property(i);
-        text += "property " + QByteArray::number(i - meta.propertyOffset()) + ": " + property.typeName()
-            + ' ' + property.name() + " [" + flags(property) + "]\n";
+        text += "property " + QByteArray::number(i - meta.propertyOffset()) + ": " + property.typeName() + ' '
+            + property.name() + " [" + flags(property) + "]\n";
     }
     return text;
 }

@@ -24,8 +24,7 @@ void tick(Gyrelle &spinner, int steps)
 
 // The 16-bit alphas of the twelve spokes: 1 - i/12 in single precision. Double
 // precision would give 54613 for spoke 2 and 10922 for spoke 10.
-const int spokeAlphas[12] = {65535, 60074, 54612, 49151, 43690, 38229,
-                             32768, 27306, 21845, 16384, 10923, 5461};
+const int spokeAlphas[12] = {65535, 60074, 54612, 49151, 43690, 38229, 32768, 27306, 21845, 16384, 10923, 5461};
 
 QPainterPath spokePath(const QRectF &rect, int cornerRadius)
 {

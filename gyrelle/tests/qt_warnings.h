@@ -53,15 +53,15 @@ inline QString takeProblems()
 
 // The init() and cleanup() slots that fail each test function on a Qt warning
 // it did not announce with QtWarnings::expect().
-#define QTWARNINGS_FAIL_TESTS                                                                      \
-    void init()                                                                                    \
-    {                                                                                              \
-        QtWarnings::install();                                                                     \
-    }                                                                                              \
-    void cleanup()                                                                                 \
-    {                                                                                              \
-        const QString problems = QtWarnings::takeProblems();                                       \
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));                                        \
+#define QTWARNINGS_FAIL_TESTS                                                                                          \
+    void init()                                                                                                        \
+    {                                                                                                                  \
+        QtWarnings::install();                                                                                         \
+    }                                                                                                                  \
+    void cleanup()                                                                                                     \
+    {                                                                                                                  \
+        const QString problems = QtWarnings::takeProblems();                                                           \
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));                                                            \
     }
 
 #endif

@@ -15,8 +15,8 @@ int main(int argc, char *argv[])
     Gyrelle spinner;
     spinner.setProperty("delay", 55);
     spinner.startAnimation();
-    std::cout << "spinner " << spinner.sizeHint().width() << 'x' << spinner.sizeHint().height()
-              << " delay " << spinner.animationDelay() << (spinner.isAnimated() ? " animated\n" : "\n");
+    std::cout << "spinner " << spinner.sizeHint().width() << 'x' << spinner.sizeHint().height() << " delay "
+              << spinner.animationDelay() << (spinner.isAnimated() ? " animated\n" : "\n");
 
     Truck truck;
     truck.addIcecreamFlavor(new Icecream("Installed vanilla"));

@@ -34,7 +34,7 @@ public:
 
 // Runs scenario(n) for n = 1, 2, ... until it completes without std::bad_alloc and
 // checks after every run that no allocation outlived it. Returns the failed runs.
-template<class Scenario>
+template <class Scenario>
 int failEachAllocationInTurn(Scenario scenario)
 {
     for (int n = 1;; ++n) {
@@ -52,8 +52,8 @@ int failEachAllocationInTurn(Scenario scenario)
 }
 
 // Long names, so that every copy of a name allocates too.
-const std::vector<std::string> names = {
-    "Vanilla bean from far away", "Dark chocolate with sea salt", "Strawberry swirl and cream"};
+const std::vector<std::string> names = {"Vanilla bean from far away", "Dark chocolate with sea salt",
+                                        "Strawberry swirl and cream"};
 
 void fill(Truck &truck)
 {

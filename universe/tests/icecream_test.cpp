@@ -16,8 +16,8 @@ class IcecreamNames : public testing::TestWithParam<std::string>
 };
 
 INSTANTIATE_TEST_SUITE_P(icecream, IcecreamNames,
-                         testing::Values(""s, "Vanilla"s, "Rocky road with extra marshmallow"s,
-                                         "nul\0inside"s, "\xff\xfe not UTF-8"s));
+                         testing::Values(""s, "Vanilla"s, "Rocky road with extra marshmallow"s, "nul\0inside"s,
+                                         "\xff\xfe not UTF-8"s));
 
 TEST_P(IcecreamNames, name_passes_unchanged_through_constructor_and_clone)
 {

@@ -20,8 +20,7 @@ namespace {
 const std::string arrivalText = "A new icecream truck has arrived!\n";
 const std::string leaveText = "The truck left the neighborhood.\n";
 const std::string headerText = "It sells the following flavors: \n";
-const std::string deliveryText =
-    "The truck started delivering icecream to all the kids in the neighborhood.\n";
+const std::string deliveryText = "The truck started delivering icecream to all the kids in the neighborhood.\n";
 
 using Journal = std::vector<std::string>;
 
@@ -84,51 +83,50 @@ class TruckOutput : public testing::TestWithParam<OutputCase>
 
 INSTANTIATE_TEST_SUITE_P(
     truck, TruckOutput,
-    testing::Values(
-        OutputCase{"arrive_default", [] { Truck().arrive(); }, arrivalText},
-        OutputCase{"arrive_custom_without_line_feed",
-                   [] {
-                       Truck truck;
-                       truck.setArrivalMessage("Ding ding");
-                       truck.arrive();
-                   },
-                   "Ding ding"},
-        OutputCase{"arrive_custom_with_nul_byte",
-                   [] {
-                       Truck truck;
-                       truck.setArrivalMessage("Ding\0ding\n"s);
-                       truck.arrive();
-                   },
-                   "Ding\0ding\n"s},
-        OutputCase{"leave", [] { Truck().leave(); }, leaveText},
-        OutputCase{"list_empty", [] { Truck().printAvailableFlavors(); }, headerText + "\n"},
-        OutputCase{"list_in_insertion_order",
-                   [] {
-                       Journal journal;
-                       Truck truck;
-                       truck.addIcecreamFlavor(new Icecream("Vanilla"));
-                       truck.addIcecreamFlavor(new Icecream(""));
-                       truck.addIcecreamFlavor(new TracedFlavor("Mint", journal));
-                       truck.addIcecreamFlavor(new Icecream("nul\0byte"s));
-                       truck.addIcecreamFlavor(new Icecream("Chocolate"));
-                       truck.printAvailableFlavors();
-                   },
-                   listingOf({"Vanilla", "", "traced Mint", "nul\0byte"s, "Chocolate"})},
-        OutputCase{"destroyed_with_leave_flag", [] { Truck truck(true); }, leaveText},
-        OutputCase{"destroyed_without_leave_flag", [] { Truck truck(false); }, ""},
-        OutputCase{"flag_set_later",
-                   [] {
-                       Truck truck;
-                       truck.setLeaveOnDestruction(true);
-                   },
-                   leaveText},
-        OutputCase{"flag_cleared_later",
-                   [] {
-                       Truck truck(true);
-                       truck.setLeaveOnDestruction(false);
-                   },
-                   ""},
-        OutputCase{"deliver", [] { Truck().deliver(); }, deliveryText}),
+    testing::Values(OutputCase{"arrive_default", [] { Truck().arrive(); }, arrivalText},
+                    OutputCase{"arrive_custom_without_line_feed",
+                               [] {
+                                   Truck truck;
+                                   truck.setArrivalMessage("Ding ding");
+                                   truck.arrive();
+                               },
+                               "Ding ding"},
+                    OutputCase{"arrive_custom_with_nul_byte",
+                               [] {
+                                   Truck truck;
+                                   truck.setArrivalMessage("Ding\0ding\n"s);
+                                   truck.arrive();
+                               },
+                               "Ding\0ding\n"s},
+                    OutputCase{"leave", [] { Truck().leave(); }, leaveText},
+                    OutputCase{"list_empty", [] { Truck().printAvailableFlavors(); }, headerText + "\n"},
+                    OutputCase{"list_in_insertion_order",
+                               [] {
+                                   Journal journal;
+                                   Truck truck;
+                                   truck.addIcecreamFlavor(new Icecream("Vanilla"));
+                                   truck.addIcecreamFlavor(new Icecream(""));
+                                   truck.addIcecreamFlavor(new TracedFlavor("Mint", journal));
+                                   truck.addIcecreamFlavor(new Icecream("nul\0byte"s));
+                                   truck.addIcecreamFlavor(new Icecream("Chocolate"));
+                                   truck.printAvailableFlavors();
+                               },
+                               listingOf({"Vanilla", "", "traced Mint", "nul\0byte"s, "Chocolate"})},
+                    OutputCase{"destroyed_with_leave_flag", [] { Truck truck(true); }, leaveText},
+                    OutputCase{"destroyed_without_leave_flag", [] { Truck truck(false); }, ""},
+                    OutputCase{"flag_set_later",
+                               [] {
+                                   Truck truck;
+                                   truck.setLeaveOnDestruction(true);
+                               },
+                               leaveText},
+                    OutputCase{"flag_cleared_later",
+                               [] {
+                                   Truck truck(true);
+                                   truck.setLeaveOnDestruction(false);
+                               },
+                               ""},
+                    OutputCase{"deliver", [] { Truck().deliver(); }, deliveryText}),
     [](const testing::TestParamInfo<OutputCase> &info) { return info.param.name; });
 
 TEST_P(TruckOutput, writes_exact_bytes_to_cout_only_and_never_flushes)

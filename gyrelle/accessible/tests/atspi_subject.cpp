@@ -169,8 +169,7 @@ int main(int argc, char **argv)
     QObject::connect(&commands, &QSocketNotifier::activated, [&] {
         run(input.readLine());
         QMetaObject::invokeMethod(
-            &window, [&] { window.setAccessibleName(QStringLiteral("done %1").arg(++done)); },
-            Qt::QueuedConnection);
+            &window, [&] { window.setAccessibleName(QStringLiteral("done %1").arg(++done)); }, Qt::QueuedConnection);
     });
     return application.exec();
 }

@@ -46,7 +46,6 @@ private Q_SLOTS:
         QVERIFY(isStillFrame(icon.pixmap(20, 20).toImage()));
     }
 
-
     void domXmlNamesTheClass()
     {
         QXmlStreamReader xml(plugin->domXml());
@@ -140,8 +139,7 @@ private:
     // The leading spoke straight up, fully opaque, and nothing in the corner.
     static bool isStillFrame(const QImage &image)
     {
-        return image.size() == QSize(20, 20) && qAlpha(image.pixel(9, 3)) == 255
-            && qAlpha(image.pixel(0, 0)) == 0;
+        return image.size() == QSize(20, 20) && qAlpha(image.pixel(9, 3)) == 255 && qAlpha(image.pixel(0, 0)) == 0;
     }
 
     static inline const QColor firstColor{200, 40, 30};
