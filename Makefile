@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # Everyday commands; everything else is plain CMake (see README.md).
-.PHONY: demo test docs packages deps check
+.PHONY: demo test docs packages packages-reproducible deps check
 
 SNAPSHOT := build/spinner-frames.png
 
@@ -40,20 +40,15 @@ docs: deps
 	cmake --preset default -DUNIVERSE_GYRELLE_BUILD_DOCS=ON
 	cmake --build --preset default --target docs
 
-# Debian packages for /usr: the truck's and the Qt 5 widget's in
-# build-package/packages/, the Qt 6 widget's in build-package-qt6/packages/;
-# then all checked together. Built with Debian's compiler and linker flags,
-# hardening on, as Debian's own packages are (CMake does not read CPPFLAGS).
-packages: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+# Debian packages, built by dpkg-buildpackage from a copy of the tree in
+# build-deb/source/: the .deb files land in build-deb/, then are checked.
+# DEB_BUILD_OPTIONS=nocheck skips the tests of the package build.
 packages:
 	tools/install-deps packaging
-	cxxflags="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)"; \
-	ldflags=$$(dpkg-buildflags --get LDFLAGS); \
-	for preset in package package-qt6; do \
-	  cmake --preset $$preset -DCMAKE_CXX_FLAGS="$$cxxflags" -DCMAKE_SHARED_LINKER_FLAGS="$$ldflags" \
-	    -DCMAKE_MODULE_LINKER_FLAGS="$$ldflags" -DCMAKE_EXE_LINKER_FLAGS="$$ldflags" && \
-	  cmake --build --preset $$preset && ctest --preset $$preset || exit 1; \
-	done
-	packaging/check-packages lib/$$(dpkg-architecture -qDEB_HOST_MULTIARCH) \
-	  $$(dpkg-parsechangelog -l packaging/debian/changelog -S Version) \
-	  build-package/packages build-package-qt6/packages
+	packaging/build-packages build-deb
+	packaging/check-packages build-deb
+
+# Builds the packages twice, in two folders, and compares them bit for bit.
+packages-reproducible:
+	tools/install-deps packaging
+	packaging/check-reproducible build-reproducible

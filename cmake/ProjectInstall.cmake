@@ -64,7 +64,7 @@ endfunction()
 # Writes pkg-config file FILE from cmake/library.pc.in, to be installed into
 # <libdir>/pkgconfig. Its paths are relative to its own folder (${pcfiledir}),
 # so that it stays right wherever the prefix is installed (cmake --install
-# --prefix, DESTDIR, CPack);
+# --prefix, DESTDIR, debhelper);
 # GNUInstallDirs folders given as absolute paths stay absolute. For the
 # system's own library folder (/usr) they are absolute too, as the system's
 # other .pc files are: pkg-config then leaves out -I/usr/include and
