@@ -3,8 +3,8 @@
 
 """Watches atspi_subject's spinner through AT-SPI, as a screen reader does:
 a cached client that reads states once and then follows state-changed events.
-The subject starts in German with its spinner running; the accessibility bus
-comes up after that.
+The subject starts in German, makes its spinner's accessible interface and
+starts the spinner; the accessibility bus comes up after that.
 Usage: /usr/bin/python3 atspi_listener.py SUBJECT (on a session bus, with
 LAUNCHER naming the accessibility bus launcher)"""
 import os
@@ -113,7 +113,7 @@ def start_accessibility_bus():
 
 
 environment = {name: value for name, value in os.environ.items() if not name.startswith(("LC_", "LANG"))}
-subject = subprocess.Popen([subject_path, "start"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+subject = subprocess.Popen([subject_path, "interface", "start"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
                            env=dict(environment, LANG="de_DE.UTF-8"))
 if read_line(subject.stdout, 20) != "ready":
     subject.kill()
@@ -148,7 +148,8 @@ try:
     # visibility, but only to the listeners it knows of: the plugin tells it
     # after Qt's, always, and so corrects it for a spinner that draws nothing.
     shown, hidden = "object:state-changed:showing=1", "object:state-changed:showing=0"
-    # The spinner ran before the bus came up: its first change is told too.
+    # The spinner's interface was made, and the spinner started, before the bus
+    # came up: the first change after the client's read is told too.
     step(subject, spinner, "stop", off, "-")
     step(subject, spinner, "paints", on + off + on + off, "-")
     painted = read_line(subject.stdout)
