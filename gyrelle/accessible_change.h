@@ -9,8 +9,8 @@
 // Not installed: how the widget tells its accessibility plugin that it started
 // or stopped turning or drawing. The widget sets this text on its accessible
 // interface: a direct call, which no event filter of the application sees or
-// can swallow. Platform bridges never read or write user-defined texts, and
-// Qt's generic interfaces ignore them.
-constexpr QAccessible::Text gyrelleStateChangeText = QAccessible::UserText;
+// can swallow. Qt's own bridges and interfaces use no user-defined texts; the
+// offset keeps clear of the first ones an application may define for itself.
+constexpr QAccessible::Text gyrelleStateChangeText = QAccessible::Text(QAccessible::UserText + 0x4779);
 
 #endif

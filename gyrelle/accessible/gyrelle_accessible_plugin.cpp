@@ -22,6 +22,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <utility>
+
 #include <dlfcn.h>
 
 namespace {
@@ -146,10 +148,8 @@ public:
     {
         spinner->installEventFilter(&watcher);
         // Qt creates the interface when it first needs one, which may be while its
-        // bridge announces the spinner shown or hidden: "showing" as the widget's
-        // visibility, drawn or not. What differs is sent once the event loop runs.
-        told.showing = spinner->isVisible();
-        watcher.publishChangesLater();
+        // bridge announces the spinner shown or hidden.
+        retellShowingLater();
     }
 
     // Whoever reads the states holds them from then on, a screen reader that
@@ -200,11 +200,21 @@ public:
         const ClientStates now(currentState());
         publish(QStringLiteral("busy"), told.busy, now.busy);
         publish(QStringLiteral("visible"), told.visible, now.visible);
-        publish(QStringLiteral("showing"), told.showing, now.showing);
+        publish(QStringLiteral("showing"), told.showing, now.showing, std::exchange(showingInDoubt, false));
     }
 
-    // Qt's bridge tells "showing" itself when the spinner is shown or hidden.
-    void showingToldByQt(bool showing) { told.showing = showing; }
+    // When the spinner is shown or hidden Qt's bridge announces "showing" as the
+    // widget's visibility, drawn or not, but only to the listeners it knows of:
+    // not to a screen reader that registered on a bus already running when the
+    // application started (Qt 6; Qt 5 for a few seconds). So the plugin tells
+    // "showing" once more, whatever it told before; a repeated value is harmless.
+    // Reading state() does not clear this: an in-process read between the show
+    // and this correction reaches no client that follows events.
+    void retellShowingLater()
+    {
+        showingInDoubt = true;
+        watcher.publishChangesLater();
+    }
 
 private:
     QAccessible::State currentState() const
@@ -217,9 +227,9 @@ private:
         return state;
     }
 
-    void publish(const QString &name, bool &toldValue, bool value)
+    void publish(const QString &name, bool &toldValue, bool value, bool evenIfTold = false)
     {
-        if (toldValue == value)
+        if (toldValue == value && !evenIfTold)
             return;
         toldValue = value;
         sendStateChanged(this, name, value);
@@ -227,11 +237,11 @@ private:
 
     SpinnerWatcher watcher;
     mutable ClientStates told;
+    bool showingInDoubt = false;
 };
 
-// When the spinner is shown or hidden Qt's bridge announces "showing" (drawn or
-// not) after the show or hide event, so what differs from it is sent once the
-// event loop runs again. Every event goes on to the spinner.
+// Qt's bridge announces "showing" after the show or hide event, so the plugin's
+// own follows once the event loop runs again. Every event goes on to the spinner.
 bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
 {
     switch (event->type()) {
@@ -240,8 +250,7 @@ bool SpinnerWatcher::eventFilter(QObject * /*watched*/, QEvent *event)
         // Spontaneous ones (a minimised window) change no state and Qt announces nothing.
         if (event->spontaneous())
             break;
-        accessible.showingToldByQt(event->type() == QEvent::Show);
-        publishChangesLater();
+        accessible.retellShowingLater();
         break;
     default:
         break;

@@ -3,10 +3,11 @@
 
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
-// stopped, "add": a second, undrawn spinner into the window, "swallow",
-// "paints", "inspect", quit), for an AT-SPI client to watch. After each command
-// the window's accessible name becomes "done N" (N counting commands from 1),
-// once the event loop has run: every event the command caused is sent before it.
+// stopped, "add": a second, undrawn spinner into the window, "interface": the
+// spinner's accessible interface made, "swallow", "paints", "inspect", quit),
+// for an AT-SPI client to watch. After each command the window's accessible
+// name becomes "done N" (N counting commands from 1), once the event loop has
+// run: every event the command caused is sent before it.
 // Commands given as arguments run first, without a "done", and then "ready" is
 // printed.
 #include "accessibility_update_recorder.h"
@@ -123,6 +124,14 @@ void countPaints(Gyrelle &spinner)
                         << turning << "; frame events: " << frames.count << Qt::endl;
 }
 
+// Makes the spinner's accessible interface, as an application may while
+// accessibility is still off, and lets the plugin do what it left to the event loop.
+void makeInterface(Gyrelle &spinner)
+{
+    QAccessible::queryAccessibleInterface(&spinner);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -150,6 +159,8 @@ int main(int argc, char **argv)
             window.show();
         else if (command == QLatin1String("add"))
             (new Gyrelle(&window))->show();
+        else if (command == QLatin1String("interface"))
+            makeInterface(*spinner);
         else if (command == QLatin1String("swallow"))
             frames.swallow = true;
         else if (command == QLatin1String("paints"))
