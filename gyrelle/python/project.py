@@ -11,6 +11,7 @@ holds the whole package, with that one binding.
 import glob
 import importlib.util
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -36,6 +37,9 @@ def configured(template, values):
     text = Path(template).read_text()
     for name, value in values.items():
         text = text.replace(f"@{name}@", value)
+    # A name CMake fills in but this build does not would ship as "@NAME@".
+    if unfilled := re.search(r"@\w+@", text):
+        raise UserException(f"{template}: {unfilled[0]} has no value in the pip build")
     return text
 
 

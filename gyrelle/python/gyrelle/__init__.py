@@ -39,7 +39,8 @@ def _missing_pyqt_error(majors):
     return ModuleNotFoundError(
         f"gyrelle: {names} is not installed for {sys.executable}: install the Debian package "
         + " or ".join(f"python3-pyqt{major}" for major in majors)
-        + ", and make a venv with --system-site-packages to see it", name=f"PyQt{majors[0]}")
+        + (", and make the venv with --system-site-packages to see it" if sys.prefix != sys.base_prefix else ""),
+        name=f"PyQt{majors[0]}")
 
 
 def _binding_module(major):
