@@ -13,11 +13,14 @@ namespace {
 constexpr int spokeCount = 12;
 constexpr int degreesPerStep = 360 / spokeCount;
 
-// QObject::startTimer answers 0 when it cannot start a timer (a negative
-// interval, no event dispatcher, another thread). Storing that 0 would make the
-// widget report itself animated while nothing moves.
+// QObject::startTimer answers 0 when it cannot start a timer (no event
+// dispatcher, another thread). Storing that 0 would make the widget report
+// itself animated while nothing moves. A negative interval starts none either:
+// Qt up to 6.10 refuses it that way, later Qt would turn it every millisecond.
 int startTimerOrNone(QObject &object, int interval)
 {
+    if (interval < 0)
+        return -1;
     const int id = object.startTimer(interval);
     return id == 0 ? -1 : id;
 }

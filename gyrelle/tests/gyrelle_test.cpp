@@ -235,13 +235,11 @@ private Q_SLOTS:
         QCOMPARE(spinner.animationDelay(), 250);
     }
 
-    // QObject::startTimer answers 0 instead of a timer for a negative interval.
+    // A negative interval starts no timer, on every Qt (newer Qt would run one at 1 ms).
     void timerThatCannotStartLeavesSpinnerStopped()
     {
-        const QString refused = QStringLiteral("QObject::startTimer: Timers cannot have negative intervals");
         VisibleSpinner spinner;
         spinner.setAnimationDelay(-5);
-        QtWarnings::expect(refused);
         spinner.startAnimation();
         QVERIFY(!spinner.isAnimated());
         QCOMPARE(spinner.animationDelay(), -5);
@@ -249,7 +247,6 @@ private Q_SLOTS:
         spinner.setAnimationDelay(40);
         spinner.startAnimation();
         QVERIFY(spinner.isAnimated());
-        QtWarnings::expect(refused);
         spinner.setAnimationDelay(-1);
         QVERIFY(!spinner.isAnimated());
         QCOMPARE(runningInterval(spinner), -1);
