@@ -15,6 +15,7 @@ import re
 import shutil
 import subprocess
 import sys
+import tomllib
 from pathlib import Path
 
 from pyqtbuild import PyQtBindings, PyQtProject, QmakeBuilder
@@ -63,7 +64,12 @@ class GyrelleProject(PyQtProject):
             raise UserException(f"PyQt{self.major} or its .sip files are missing: install the Debian packages "
                                 f"python3-pyqt{self.major} and pyqt{self.major}-dev, and build in a venv made "
                                 "with --system-site-packages, with pip install --no-build-isolation")
-        self.sip_include_dirs.append(os.path.join(pyqt.submodule_search_locations[0], "bindings"))
+        bindings_dir = os.path.join(pyqt.submodule_search_locations[0], "bindings")
+        self.sip_include_dirs.append(bindings_dir)
+        # The sip module ABI this PyQt was built for: sip-build's default, the
+        # newest, does not load with an older sip module.
+        with open(os.path.join(bindings_dir, "QtCore", "QtCore.toml"), "rb") as qtcore:
+            self.abi_version = tomllib.load(qtcore)["sip-abi-version"]
         self.library = "gyrelle" if self.major == "5" else "gyrelle-qt6"
         library_dirs = [flag[2:] for flag in pkg_config(self.library, "--libs-only-L")]
         bindings = PyQtBindings(
