@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # Everyday commands; everything else is plain CMake (see README.md).
-.PHONY: demo test docs packages packages-reproducible deps check
+.PHONY: demo test test-on docs packages packages-reproducible deps check
 
 SNAPSHOT := build/spinner-frames.png
 
@@ -29,6 +29,13 @@ test: deps
 	cmake --preset qt6
 	cmake --build --preset qt6
 	ctest --preset qt6
+
+# The README's commands (or TARGETS) on another Debian release, in a chroot
+# of it, as a new user: make test-on DIST=trixie [TARGETS="test"] (as root).
+DIST ?= trixie
+TARGETS ?= demo test
+test-on:
+	tools/test-on $(DIST) $(TARGETS)
 
 # The tree's hygiene: shell scripts, spelling, licensing, C++ formatting.
 check:
