@@ -69,7 +69,10 @@ class GyrelleProject(PyQtProject):
         # The sip module ABI this PyQt was built for: sip-build's default, the
         # newest, does not load with an older sip module.
         with open(os.path.join(bindings_dir, "QtCore", "QtCore.toml"), "rb") as qtcore:
-            self.abi_version = tomllib.load(qtcore)["sip-abi-version"]
+            abi_version = tomllib.load(qtcore)["sip-abi-version"]
+        # Later SIP (6.9 on) holds it parsed, as (major, minor).
+        parsed = isinstance(self.abi_version, tuple)
+        self.abi_version = tuple(map(int, abi_version.split("."))) if parsed else abi_version
         self.library = "gyrelle" if self.major == "5" else "gyrelle-qt6"
         library_dirs = [flag[2:] for flag in pkg_config(self.library, "--libs-only-L")]
         bindings = PyQtBindings(
