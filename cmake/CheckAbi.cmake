@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 
 # cmake -DABIDIFF=abidiff -DGIT=git -DCOMMIT=sha -DSOURCE_DIR=dir -DWORK_DIR=dir
-#       -DCXX=g++ -DBUILD_TYPE=Debug -DQT_MAJOR_VERSION=5 -DTARGET=gyrelle
-#       -DLIBRARY=lib.so -DHEADERS=gyrelle -P CheckAbi.cmake
+#       -DCXX=g++ -DBUILD_TYPE=Debug -DQT_MAJOR_VERSION=5 -DQT_VERSION=5.15.8
+#       -DBUILD_GYRELLE=ON -DPREFIX_PATH=... -DTARGET=gyrelle -DLIBRARY=lib.so
+#       -DHEADERS=gyrelle -P CheckAbi.cmake
 # Builds TARGET from COMMIT with the same compiler, build type and Qt, then
 # compares LIBRARY with it; fails on any change to what the baseline has, or an
 # error, and always prints abidiff's report. Additions are left out here: the
@@ -19,22 +20,35 @@ endfunction()
 
 set(baseline_source ${WORK_DIR}/source)
 set(baseline_build ${WORK_DIR}/build)
-if(NOT EXISTS ${baseline_build}/built)
-  execute_process(COMMAND ${GIT} -C ${SOURCE_DIR} cat-file -e ${COMMIT}^{commit}
-    RESULT_VARIABLE no_commit OUTPUT_QUIET ERROR_QUIET)
-  if(NOT GIT OR no_commit)
-    message("SKIP: no git history with the baseline commit ${COMMIT} to build the ABI baseline from")
+# What the baseline was built with; another compiler, Qt or commit builds it anew.
+execute_process(COMMAND ${CXX} --version OUTPUT_VARIABLE compiler)
+string(REGEX REPLACE "\n.*" "" compiler "${compiler}")
+set(key "${COMMIT} ${compiler} Qt ${QT_MAJOR_VERSION} ${QT_VERSION} ${BUILD_TYPE}")
+if(EXISTS ${WORK_DIR}/built)
+  file(READ ${WORK_DIR}/built built_with)
+endif()
+if(NOT built_with STREQUAL key)
+  # The user's git settings (safe.directory) are not read in the tests' account.
+  set(git ${GIT} -c safe.directory=${SOURCE_DIR} -C ${SOURCE_DIR})
+  execute_process(COMMAND ${git} rev-parse --git-dir RESULT_VARIABLE no_repository OUTPUT_QUIET ERROR_QUIET)
+  if(NOT GIT OR no_repository)
+    message("SKIP: ${SOURCE_DIR} is no git checkout: no baseline commit to build the ABI baseline from")
     return()
+  endif()
+  execute_process(COMMAND ${git} cat-file -e ${COMMIT}^{commit} RESULT_VARIABLE no_commit)
+  if(no_commit)
+    message(FATAL_ERROR "The checkout lacks the ABI baseline commit ${COMMIT} (a shallow clone? git fetch --unshallow)")
   endif()
   file(REMOVE_RECURSE ${WORK_DIR})
   file(MAKE_DIRECTORY ${baseline_source})
-  run(${GIT} -C ${SOURCE_DIR} archive --output ${WORK_DIR}/source.tar ${COMMIT})
+  run(${git} archive --output ${WORK_DIR}/source.tar ${COMMIT})
   run(${CMAKE_COMMAND} -E chdir ${baseline_source} ${CMAKE_COMMAND} -E tar xf ${WORK_DIR}/source.tar)
   run(${CMAKE_COMMAND} -S ${baseline_source} -B ${baseline_build} -DCMAKE_CXX_COMPILER=${CXX}
     -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DGYRELLE_QT_MAJOR_VERSION=${QT_MAJOR_VERSION}
+    -DBUILD_GYRELLE=${BUILD_GYRELLE} "-DCMAKE_PREFIX_PATH=${PREFIX_PATH}"
     -DBUILD_TESTING=OFF -DBUILD_EXAMPLES=OFF -Wno-dev)
   run(${CMAKE_COMMAND} --build ${baseline_build} --target ${TARGET})
-  file(TOUCH ${baseline_build}/built)
+  file(WRITE ${WORK_DIR}/built "${key}")
 endif()
 file(GLOB baseline ${baseline_build}/${HEADERS}/lib*.so.[0-9])
 

@@ -97,7 +97,8 @@ def test_help_shows_the_class_and_its_own_api_first():
     text = pydoc.render_doc(Gyrelle, renderer=pydoc.plaintext).splitlines()
     assert text[3].startswith(" |  An animated busy indicator"), text[:5]
     # Python 3.13's pydoc files the methods of a compiled class as "Static methods".
-    own = text[next(number for number, line in enumerate(text) if line.endswith("ethods defined here:")):]
+    headings = (" |  Methods defined here:", " |  Static methods defined here:")
+    own = text[next(number for number, line in enumerate(text) if line in headings):]
     own = own[:next(number for number, line in enumerate(own) if line.startswith(" |  ----"))]
     assert sorted(re.findall(r"^ \|  (\w+)\(", "\n".join(own), re.M)) == [
         "animationDelay", "color", "heightForWidth", "isAnimated", "isDisplayedWhenStopped", "paintEvent",
