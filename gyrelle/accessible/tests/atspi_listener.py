@@ -164,6 +164,10 @@ try:
     step(subject, spinner, "stop", off, "-")
     step(subject, spinner, "hide", [hidden, hidden], "-")
     step(subject, spinner, "show", [shown, hidden], "-")
+    # The application reads the state before the plugin's correction: clients
+    # that follow events are corrected all the same.
+    step(subject, spinner, "hide read", [hidden, hidden], "-")
+    step(subject, spinner, "show read", [shown, hidden], "-")
     step(subject, spinner, "hide", [hidden, hidden], "-")
     step(subject, spinner, "start", ["object:state-changed:busy=1"], "busy")
     step(subject, spinner, "show", [shown, "object:state-changed:visible=1", shown], "busy showing visible")
@@ -173,6 +177,9 @@ try:
     step(subject, spinner, "stall", off[:1], "showing visible")
     step(subject, spinner, "hide", [hidden, "object:state-changed:visible=0", hidden], "-")
     step(subject, spinner, "show", [shown, "object:state-changed:visible=1", shown], "showing visible")
+    # Drawn, its "visible" too.
+    step(subject, spinner, "hide read", [hidden, "object:state-changed:visible=0", hidden], "-")
+    step(subject, spinner, "show read", [shown, "object:state-changed:visible=1", shown], "showing visible")
     # Last, so that no other step sees its events: Qt announces a new spinner
     # shown before its interface exists.
     step(subject, spinner, "add", [shown, hidden], "showing visible")

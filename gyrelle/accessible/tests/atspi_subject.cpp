@@ -4,10 +4,12 @@
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
 // stopped, "add": a second, undrawn spinner into the window, "interface": the
-// spinner's accessible interface made, "swallow", "paints", "inspect", quit),
-// for an AT-SPI client to watch. After each command the window's accessible
-// name becomes "done N" (N counting commands from 1), once the event loop has
-// run: every event the command caused is sent before it.
+// spinner's accessible interface made, "read": its state read by the
+// application, "swallow", "paints", "inspect", quit), for an AT-SPI client to
+// watch. A line may hold several commands, which run one after the other before
+// the event loop runs again. After each line the window's accessible name
+// becomes "done N" (N counting lines from 1), once the event loop has run:
+// every event the commands caused is sent before it.
 // Commands given as arguments run first, without a "done", and then "ready" is
 // printed.
 #include "accessibility_update_recorder.h"
@@ -161,6 +163,8 @@ int main(int argc, char **argv)
             (new Gyrelle(&window))->show();
         else if (command == QLatin1String("interface"))
             makeInterface(*spinner);
+        else if (command == QLatin1String("read"))
+            QAccessible::queryAccessibleInterface(spinner)->state();
         else if (command == QLatin1String("swallow"))
             frames.swallow = true;
         else if (command == QLatin1String("paints"))
@@ -178,7 +182,9 @@ int main(int argc, char **argv)
     QTextStream input(stdin);
     int done = 0;
     QObject::connect(&commands, &QSocketNotifier::activated, [&] {
-        run(input.readLine());
+        const QStringList line = input.readLine().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &command : line.isEmpty() ? QStringList{QString()} : line)
+            run(command);
         QMetaObject::invokeMethod(
             &window, [&] { window.setAccessibleName(QStringLiteral("done %1").arg(++done)); }, Qt::QueuedConnection);
     });
