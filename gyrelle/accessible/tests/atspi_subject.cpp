@@ -5,11 +5,11 @@
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
 // stopped, "add": a second, undrawn spinner into the window, "interface": the
 // spinner's accessible interface made, "read": its state read by the
-// application, "swallow", "paints", "inspect", quit), for an AT-SPI client to
-// watch. A line may hold several commands, which run one after the other before
-// the event loop runs again. After each line the window's accessible name
-// becomes "done N" (N counting lines from 1), once the event loop has run:
-// every event the commands caused is sent before it.
+// application, "minimise", "restore", "swallow", "paints", "inspect", quit),
+// for an AT-SPI client to watch. A line may hold several commands, which run
+// one after the other before the event loop runs again. After each line the
+// window's accessible name becomes "done N" (N counting lines from 1), once the
+// event loop has run: every event the commands caused is sent before it.
 // Commands given as arguments run first, without a "done", and then "ready" is
 // printed.
 #include "accessibility_update_recorder.h"
@@ -36,11 +36,14 @@ namespace {
 QVector<QAccessible::Event> handled;
 QAccessible::UpdateHandler handlerBefore = nullptr;
 
-// An update handler as accessibility inspectors install one: it passes every
-// event on to the one it replaced. (It ends what reaches the AT-SPI bridge.)
+// An update handler as accessibility inspectors install one: it reads the state
+// of what each event is about and passes the event on to the handler it
+// replaced. (It ends what reaches the AT-SPI bridge.)
 void recordAndPassOn(QAccessibleEvent *event)
 {
     handled.append(event->type());
+    if (QAccessibleInterface *accessible = event->accessibleInterface())
+        accessible->state();
     if (handlerBefore)
         handlerBefore(event);
 }
@@ -54,7 +57,8 @@ QString names(const QVector<QAccessible::Event> &events)
 }
 
 // Prints which events reached Qt and which a handler installed now received
-// while a list view's model changes and the spinner's drawing changes twice.
+// while a list view's model changes, the stopped spinner is told what it is
+// already (no change), and then stops drawing, starts, stops and draws again.
 void inspect(Gyrelle &spinner, QWidget &window)
 {
     QListView view(&window);
@@ -63,7 +67,12 @@ void inspect(Gyrelle &spinner, QWidget &window)
     passedToQt.clear();
     handlerBefore = QAccessible::installUpdateHandler(recordAndPassOn);
     model.insertRow(0);
+    spinner.stopAnimation();
+    spinner.setDisplayedWhenStopped(spinner.isDisplayedWhenStopped());
     spinner.setDisplayedWhenStopped(!spinner.isDisplayedWhenStopped());
+    spinner.setAnimationDelay(40); // after "stall"
+    spinner.startAnimation();
+    spinner.stopAnimation();
     spinner.setDisplayedWhenStopped(!spinner.isDisplayedWhenStopped());
     QAccessible::installUpdateHandler(handlerBefore);
     QTextStream(stdout) << "passed to Qt: " << names(passedToQt) << "; handled: " << names(handled) << Qt::endl;
@@ -165,6 +174,12 @@ int main(int argc, char **argv)
             makeInterface(*spinner);
         else if (command == QLatin1String("read"))
             QAccessible::queryAccessibleInterface(spinner)->state();
+        // As when the window system minimises the window and restores it: Qt
+        // hides and shows the window's widgets spontaneously.
+        else if (command == QLatin1String("minimise"))
+            window.setWindowState(window.windowState() | Qt::WindowMinimized);
+        else if (command == QLatin1String("restore"))
+            window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
         else if (command == QLatin1String("swallow"))
             frames.swallow = true;
         else if (command == QLatin1String("paints"))
