@@ -197,7 +197,7 @@ try:
     print(inspected)
     passed = "TableModelChanged" + " StateChanged" * 4
     if inspected != f"passed to Qt: {passed}; handled: {passed}":
-        failures.append("events passed to Qt or to a later handler other than the model's and the four changes', once each")
+        failures.append("events passed to Qt or to a later handler: not the model's and the four changes, once each")
 finally:
     try:
         subject.stdin.write("quit\n")
