@@ -153,11 +153,14 @@ public:
     }
 
     // Whoever reads the states holds them from then on, a screen reader that
-    // starts late too: only later changes need an event.
+    // starts late too: only later changes need an event. Not a read between a
+    // show or hide and the correction that follows it: that may be the
+    // application's own (or a handler's in it), which reaches no client.
     QAccessible::State state() const override
     {
         const QAccessible::State state = currentState();
-        told = ClientStates(state);
+        if (!showingInDoubt)
+            told = ClientStates(state);
         return state;
     }
 
@@ -208,8 +211,6 @@ public:
     // not to a screen reader that registered on a bus already running when the
     // application started (Qt 6; Qt 5 for a few seconds). So the plugin tells
     // "showing" once more, whatever it told before; a repeated value is harmless.
-    // Reading state() does not clear this: an in-process read between the show
-    // and this correction reaches no client that follows events.
     void retellShowingLater()
     {
         showingInDoubt = true;

@@ -6,7 +6,8 @@
 # Builds and runs one consumer of the project installed in PREFIX through
 # find_package() and one through pkg-config, and one that builds the project
 # from SOURCE_DIR with FetchContent, checking what they print (and what the
-# last installs); and asks each installed package for an unknown component.
+# last installs); and asks each installed package for an unknown component,
+# required and optional.
 set(prefix ${PREFIX})
 if(IS_ABSOLUTE "${LIBDIR}")
   message(FATAL_ERROR "needs a libdir relative to the prefix, not ${LIBDIR}")
@@ -45,19 +46,23 @@ run(${CMAKE_COMMAND} -S ${here}/find-package -B ${WORK_DIR}/find-package
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/find-package)
 check_consumer(${WORK_DIR}/find-package/consumer LD_LIBRARY_PATH=${libdir})
 
-# A component asked for is named as the reason the package is not found.
+# A required component is named as the reason the package is not found; an
+# optional one leaves the package found.
 set(unknown ${WORK_DIR}/unknown-component)
 file(WRITE ${unknown}/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
 project(unknown-component CXX)
 foreach(package universe ${GYRELLE_PACKAGE})
+  find_package(\${package} OPTIONAL_COMPONENTS bogus)
+  message(NOTICE \"\${package} OPTIONAL_COMPONENTS bogus: found \${\${package}_FOUND}\")
   find_package(\${package} COMPONENTS bogus)
 endforeach()
 ")
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${unknown} -B ${unknown}/build -DCMAKE_PREFIX_PATH=${prefix}
   OUTPUT_VARIABLE output ERROR_VARIABLE output)
 foreach(package universe ${GYRELLE_PACKAGE})
-  if(NOT output MATCHES "Reason given by package:[ \n]+The ${package} package has no components; unknown: bogus\n")
-    message(FATAL_ERROR "find_package(${package} COMPONENTS bogus) printed:\n${output}")
+  if(NOT output MATCHES "\n${package} OPTIONAL_COMPONENTS bogus: found 1\n" OR NOT output MATCHES
+      "Reason given by package:[ \n]+The ${package} package has no components; unknown: bogus\n")
+    message(FATAL_ERROR "find_package(${package} [OPTIONAL_]COMPONENTS bogus) printed:\n${output}")
   endif()
 endforeach()
 
@@ -98,10 +103,34 @@ if(NOT tests MATCHES "#1: consumer\n\nTotal Tests: 1\n")
 endif()
 
 # Installed with UNIVERSE_GYRELLE_INSTALL off, the consumer installs its own
-# program and nothing of ours.
+# program and nothing of ours, nor does any of our components alone (all
+# that our install scripts name).
 set(fetch_prefix ${WORK_DIR}/fetch-content-prefix)
 run(${CMAKE_COMMAND} --install ${fetch_build} --prefix ${fetch_prefix})
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${fetch_prefix} ${fetch_prefix}/*)
 if(NOT installed STREQUAL "bin/consumer")
   message(FATAL_ERROR "the consumer installed: ${installed}")
 endif()
+file(GLOB_RECURSE scripts ${fetch_build}/_deps/universe-gyrelle-build/cmake_install.cmake)
+set(components "")
+foreach(script IN LISTS scripts)
+  file(STRINGS ${script} named REGEX "CMAKE_INSTALL_COMPONENT STREQUAL \"[^\"]+\"")
+  string(REGEX MATCHALL "STREQUAL \"[^\"]+\"" named "${named}")
+  list(TRANSFORM named REPLACE "STREQUAL \"([^\"]+)\"" "\\1")
+  list(APPEND components ${named})
+endforeach()
+list(REMOVE_DUPLICATES components)
+list(REMOVE_ITEM components Unspecified) # the consumer's own too
+list(FIND components lib${GYRELLE_PACKAGE}-dev found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "our install scripts name no component lib${GYRELLE_PACKAGE}-dev: ${components}")
+endif()
+foreach(component IN LISTS components)
+  set(component_prefix ${WORK_DIR}/component-prefix)
+  file(REMOVE_RECURSE ${component_prefix})
+  run(${CMAKE_COMMAND} --install ${fetch_build} --prefix ${component_prefix} --component ${component})
+  file(GLOB_RECURSE installed LIST_DIRECTORIES false ${component_prefix}/*)
+  if(installed)
+    message(FATAL_ERROR "component ${component} installed: ${installed}")
+  endif()
+endforeach()

@@ -26,6 +26,16 @@ protected:
     }
 };
 
+// The interfaces Qt asked the factories for, for spinners.
+int spinnerInterfacesAsked = 0;
+
+QAccessibleInterface *countSpinnerInterfaces(const QString &key, QObject * /*object*/)
+{
+    if (key == QLatin1String("Gyrelle"))
+        ++spinnerInterfacesAsked;
+    return nullptr;
+}
+
 class AccessibleTest : public QObject
 {
     Q_OBJECT
@@ -110,12 +120,21 @@ private Q_SLOTS:
         Gyrelle spinner;
         EventCounter counter;
         spinner.installEventFilter(&counter);
+        QAccessible::installFactory(countSpinnerInterfaces);
+        const auto removeFactory = qScopeGuard([] { QAccessible::removeFactory(countSpinnerInterfaces); });
+        spinnerInterfacesAsked = 0;
         passedToQt.clear();
         spinner.startAnimation();
+        spinner.setAnimationDelay(20);
         spinner.stopAnimation();
         spinner.setDisplayedWhenStopped(true);
+        spinner.setColor(Qt::red);
         QCOMPARE(passedToQt, QVector<QAccessible::Event>{});
         QCOMPARE(counter.events, 0);
+        // No interface built: not even asked for.
+        QCOMPARE(spinnerInterfacesAsked, 0);
+        QVERIFY(QAccessible::queryAccessibleInterface(&spinner));
+        QCOMPARE(spinnerInterfacesAsked, 1);
     }
 
     void otherWidgetsAreLeftAlone()

@@ -4,10 +4,12 @@
 // A window with one spinner, driven by commands on standard input (start, stop,
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
 // stopped, "add": a second, undrawn spinner into the window, "interface": the
-// spinner's accessible interface made, "swallow", "paints", "inspect", quit),
-// for an AT-SPI client to watch. After each command the window's accessible
-// name becomes "done N" (N counting commands from 1), once the event loop has
-// run: every event the command caused is sent before it.
+// spinner's accessible interface made, "read": its state read by the
+// application, "minimise", "restore", "swallow", "paints", "inspect", quit),
+// for an AT-SPI client to watch. A line may hold several commands, which run
+// one after the other before the event loop runs again. After each line the
+// window's accessible name becomes "done N" (N counting lines from 1), once the
+// event loop has run: every event the commands caused is sent before it.
 // Commands given as arguments run first, without a "done", and then "ready" is
 // printed.
 #include "accessibility_update_recorder.h"
@@ -34,11 +36,14 @@ namespace {
 QVector<QAccessible::Event> handled;
 QAccessible::UpdateHandler handlerBefore = nullptr;
 
-// An update handler as accessibility inspectors install one: it passes every
-// event on to the one it replaced. (It ends what reaches the AT-SPI bridge.)
+// An update handler as accessibility inspectors install one: it reads the state
+// of what each event is about and passes the event on to the handler it
+// replaced. (It ends what reaches the AT-SPI bridge.)
 void recordAndPassOn(QAccessibleEvent *event)
 {
     handled.append(event->type());
+    if (QAccessibleInterface *accessible = event->accessibleInterface())
+        accessible->state();
     if (handlerBefore)
         handlerBefore(event);
 }
@@ -52,7 +57,8 @@ QString names(const QVector<QAccessible::Event> &events)
 }
 
 // Prints which events reached Qt and which a handler installed now received
-// while a list view's model changes and the spinner's drawing changes twice.
+// while a list view's model changes, the stopped spinner is told what it is
+// already (no change), and then stops drawing, starts, stops and draws again.
 void inspect(Gyrelle &spinner, QWidget &window)
 {
     QListView view(&window);
@@ -61,7 +67,12 @@ void inspect(Gyrelle &spinner, QWidget &window)
     passedToQt.clear();
     handlerBefore = QAccessible::installUpdateHandler(recordAndPassOn);
     model.insertRow(0);
+    spinner.stopAnimation();
+    spinner.setDisplayedWhenStopped(spinner.isDisplayedWhenStopped());
     spinner.setDisplayedWhenStopped(!spinner.isDisplayedWhenStopped());
+    spinner.setAnimationDelay(40); // after "stall"
+    spinner.startAnimation();
+    spinner.stopAnimation();
     spinner.setDisplayedWhenStopped(!spinner.isDisplayedWhenStopped());
     QAccessible::installUpdateHandler(handlerBefore);
     QTextStream(stdout) << "passed to Qt: " << names(passedToQt) << "; handled: " << names(handled) << Qt::endl;
@@ -161,6 +172,14 @@ int main(int argc, char **argv)
             (new Gyrelle(&window))->show();
         else if (command == QLatin1String("interface"))
             makeInterface(*spinner);
+        else if (command == QLatin1String("read"))
+            QAccessible::queryAccessibleInterface(spinner)->state();
+        // As when the window system minimises the window and restores it: Qt
+        // hides and shows the window's widgets spontaneously.
+        else if (command == QLatin1String("minimise"))
+            window.setWindowState(window.windowState() | Qt::WindowMinimized);
+        else if (command == QLatin1String("restore"))
+            window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
         else if (command == QLatin1String("swallow"))
             frames.swallow = true;
         else if (command == QLatin1String("paints"))
@@ -178,7 +197,9 @@ int main(int argc, char **argv)
     QTextStream input(stdin);
     int done = 0;
     QObject::connect(&commands, &QSocketNotifier::activated, [&] {
-        run(input.readLine());
+        const QStringList line = input.readLine().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &command : line.isEmpty() ? QStringList{QString()} : line)
+            run(command);
         QMetaObject::invokeMethod(
             &window, [&] { window.setAccessibleName(QStringLiteral("done %1").arg(++done)); }, Qt::QueuedConnection);
     });

@@ -143,11 +143,11 @@ def test_draws_the_same_pixels_as_the_cpp_demo(tmp_path):
         spinner.timerEvent(QtCore.QTimerEvent(0))
 
 
-def run_python(code, **environment):
+def run_python(code, python=sys.executable, **environment):
     """CODE run in a fresh interpreter, where no PyQt is imported yet."""
     env = {name: value for name, value in os.environ.items() if name != "QT_API"}
     env.update(environment)
-    return subprocess.run([sys.executable, "-c", textwrap.dedent(code)], env=env,
+    return subprocess.run([python, "-c", textwrap.dedent(code)], env=env,
                           capture_output=True, text=True, timeout=60)
 
 
@@ -174,8 +174,13 @@ CHOOSE = """
     pytest.param("", "PySide2", "ImportError gyrelle: QT_API=pyside2 asks for PySide, which gyrelle does not "
                  "support: its bindings are for PyQt5 and PyQt6 (QT_API=pyqt5 or pyqt6)", id="QT_API-PySide"),
     pytest.param("", "tk", "chose gyrelle._qt{m}", id="QT_API-foreign"),
+    # The whole message, outside a venv and in one; {venv}: a venv made without
+    # --system-site-packages, which sees no PyQt ({python} is its interpreter).
     pytest.param("sys.modules['PyQt{m}'] = None", None, "ModuleNotFoundError gyrelle: PyQt{m} is not installed for "
-                 + sys.executable + ": install the Debian package python3-pyqt{m}", id="no-PyQt"),
+                 "{python}: install the Debian package python3-pyqt{m} | cause: None\n", id="no-PyQt"),
+    pytest.param("{venv}", None, "ModuleNotFoundError gyrelle: PyQt{m} is not installed for {python}: install the "
+                 "Debian package python3-pyqt{m}, and make the venv with --system-site-packages to see it "
+                 "| cause: None\n", id="no-PyQt-venv"),
     # The installed binding, whichever PyQt is importable; a mere look-up is no import.
     pytest.param("import importlib.util; importlib.util.find_spec('PyQt{o}.QtCore')", None,
                  "chose gyrelle._qt{m}", id="installed"),
@@ -189,9 +194,13 @@ CHOOSE = """
 def test_binding_choice(tmp_path, before, qt_api, expected):
     (tmp_path / f"_qt{other}.py").write_text("class Gyrelle:\n    pass\n")
     both = f"import sys, gyrelle; gyrelle.__path__.append({str(tmp_path)!r})"
-    fill = {"m": major, "o": other, "both": both}
+    python = sys.executable
+    if before == "{venv}":
+        subprocess.run([sys.executable, "-m", "venv", "--without-pip", tmp_path / "venv"], check=True)
+        python = str(tmp_path / "venv/bin/python")
+    fill = {"m": major, "o": other, "both": both, "venv": "", "python": python}
     environment = {"QT_API": qt_api.format(**fill)} if qt_api else {}
-    result = run_python(CHOOSE.format(before=before.format(**fill)), **environment)
+    result = run_python(CHOOSE.format(before=before.format(**fill)), python, **environment)
     assert result.stdout.startswith(expected.format(**fill)), result
 
 
@@ -314,21 +323,15 @@ def installed(request, tmp_path):
     return str(tmp_path), "6"
 
 
-@pytest.mark.parametrize("checker", ["mypy", "pyright"])
-def test_type_checkers_without_configuration(tmp_path, installed, checker):
-    tool = shutil.which(checker)
-    if not tool:
-        pytest.skip(f"{checker} is not installed")
-    folder, generic = installed
-    # The README's program, with the generic import where it gives this PyQt.
+def check_types(command, environment, tmp_path, generic):
+    """COMMAND, a type checker, finds no error in the README's program (with the
+    generic import where it gives this PyQt) and each one of the wrong program,
+    for which "from gyrelle import Gyrelle" is PyQt<GENERIC>'s."""
     good = readme_snippets()[0]
     if generic == major:
         good = good.replace(f"from gyrelle.qt{major} import", "from gyrelle import")
     wrong = textwrap.dedent(WRONG_PROGRAM.format(m=major, other="5" if generic == "6" else "6",
                                                  mismatch=MISMATCH[generic]))
-    command = {"mypy": [tool, "--python-executable", sys.executable, "--cache-dir", str(tmp_path / "cache")],
-               "pyright": [tool, "--pythonpath", sys.executable]}[checker]
-    environment = dict(os.environ, PYTHONPATH=folder)
     for name, program, wrong_lines in (("good", good, []), ("wrong", wrong, list(range(5, 13)))):
         source = tmp_path / f"{name}.py"
         source.write_text(program)
@@ -336,6 +339,17 @@ def test_type_checkers_without_configuration(tmp_path, installed, checker):
                                 cwd=tmp_path)
         lines = sorted({int(line) for line in re.findall(rf"{name}\.py:(\d+):(?:\d+ -)? error", result.stdout)})
         assert lines == wrong_lines, result.stdout
+
+
+@pytest.mark.parametrize("checker", ["mypy", "pyright"])
+def test_type_checkers_without_configuration(tmp_path, installed, checker):
+    tool = shutil.which(checker)
+    if not tool:
+        pytest.skip(f"{checker} is not installed")
+    folder, generic = installed
+    command = {"mypy": [tool, "--python-executable", sys.executable, "--cache-dir", str(tmp_path / "cache")],
+               "pyright": [tool, "--pythonpath", sys.executable]}[checker]
+    check_types(command, dict(os.environ, PYTHONPATH=folder), tmp_path, generic)
 
 
 def test_pip_builds_the_binding_into_a_venv(tmp_path):
@@ -361,3 +375,8 @@ def test_pip_builds_the_binding_into_a_venv(tmp_path):
     """)], env=environment, capture_output=True, text=True, cwd=tmp_path)
     assert result.stdout.split()[1:] == [f"gyrelle._qt{major}", "20", "True"], result
     assert result.stdout.startswith(str(venv)), result
+    # What type checkers take "from gyrelle import Gyrelle" for there: this binding.
+    mypy = shutil.which("mypy")
+    if mypy:
+        check_types([mypy, "--python-executable", str(venv / "bin/python"), "--cache-dir", str(tmp_path / "cache")],
+                    environment, tmp_path, major)
