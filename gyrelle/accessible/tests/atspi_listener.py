@@ -182,6 +182,11 @@ try:
     # Minimised and restored, the spinner's states stay as they are.
     step(subject, spinner, "minimise", [], "showing visible")
     step(subject, spinner, "restore", [], "showing visible")
+    step(subject, spinner, "windowed", [], "showing visible")
+    windowed = read_line(subject.stdout)
+    print(windowed)
+    if windowed != "hidden 1, shown 1 by the window system":
+        failures.append("minimise and restore did not hide and show the spinner as the window system does")
     # Last, so that no other step sees its events: Qt announces a new spinner
     # shown before its interface exists.
     step(subject, spinner, "add", [shown, hidden], "showing visible")

@@ -5,7 +5,7 @@
 // hide, show, "stall": a delay that no timer takes, "keep": displayed when
 // stopped, "add": a second, undrawn spinner into the window, "interface": the
 // spinner's accessible interface made, "read": its state read by the
-// application, "minimise", "restore", "swallow", "paints", "inspect", quit),
+// application, "minimise", "restore", "windowed", "swallow", "paints", "inspect", quit),
 // for an AT-SPI client to watch. A line may hold several commands, which run
 // one after the other before the event loop runs again. After each line the
 // window's accessible name becomes "done N" (N counting lines from 1), once the
@@ -78,12 +78,14 @@ void inspect(Gyrelle &spinner, QWidget &window)
     QTextStream(stdout) << "passed to Qt: " << names(passedToQt) << "; handled: " << names(handled) << Qt::endl;
 }
 
-// Counts the events of one type that reach an object, and swallows them once told to.
+// Counts the events of one type (or only the spontaneous ones) that reach an
+// object, and swallows them once told to.
 class EventCounter : public QObject
 {
 public:
-    explicit EventCounter(QEvent::Type type)
+    explicit EventCounter(QEvent::Type type, bool onlySpontaneous = false)
         : type(type)
+        , onlySpontaneous(onlySpontaneous)
     {
     }
     int count = 0;
@@ -92,7 +94,7 @@ public:
 protected:
     bool eventFilter(QObject * /*watched*/, QEvent *event) override
     {
-        if (event->type() != type)
+        if (event->type() != type || (onlySpontaneous && !event->spontaneous()))
             return false;
         ++count;
         return swallow;
@@ -100,6 +102,7 @@ protected:
 
 private:
     QEvent::Type type;
+    bool onlySpontaneous;
 };
 
 // An application-wide filter on frame events (QEvent::StyleAnimationUpdate),
@@ -110,6 +113,11 @@ EventCounter frames(QEvent::StyleAnimationUpdate);
 // The spinner's paint events that get past every event filter installed after
 // this one: the accessibility plugin's too.
 EventCounter paints(QEvent::Paint);
+
+// The spinner's hides and shows that the window system caused ("minimise",
+// "restore"), printed by "windowed".
+EventCounter systemHides(QEvent::Hide, true);
+EventCounter systemShows(QEvent::Show, true);
 
 // How often the spinner paints after start, stall and stop, and while it
 // turns at 40 ms for a while; and how many frame events the application saw.
@@ -153,6 +161,8 @@ int main(int argc, char **argv)
     (new QVBoxLayout(&window))->addWidget(spinner);
     application.installEventFilter(&frames);
     spinner->installEventFilter(&paints);
+    spinner->installEventFilter(&systemHides);
+    spinner->installEventFilter(&systemShows);
     window.show();
 
     const auto run = [&](const QString &command) {
@@ -180,6 +190,9 @@ int main(int argc, char **argv)
             window.setWindowState(window.windowState() | Qt::WindowMinimized);
         else if (command == QLatin1String("restore"))
             window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        else if (command == QLatin1String("windowed"))
+            QTextStream(stdout) << "hidden " << systemHides.count << ", shown " << systemShows.count
+                                << " by the window system" << Qt::endl;
         else if (command == QLatin1String("swallow"))
             frames.swallow = true;
         else if (command == QLatin1String("paints"))
