@@ -35,7 +35,7 @@ test: deps
 DIST ?= trixie
 TARGETS ?= demo test
 test-on:
-	tools/test-on $(DIST) $(TARGETS)
+	tools/test-on '$(DIST)' $(TARGETS)
 
 # The tree's hygiene: shell scripts, spelling, licensing, C++ formatting.
 check:
