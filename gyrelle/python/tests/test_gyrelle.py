@@ -325,6 +325,15 @@ def installed(request, tmp_path):
     return str(tmp_path), "6"
 
 
+def type_checker(checker, python, tmp_path):
+    """The command of CHECKER (mypy or pyright) for PYTHON's packages; skips where it is not installed."""
+    tool = shutil.which(checker)
+    if not tool:
+        pytest.skip(f"{checker} is not installed")
+    return {"mypy": [tool, "--python-executable", python, "--cache-dir", str(tmp_path / "cache")],
+            "pyright": [tool, "--pythonpath", python]}[checker]
+
+
 def check_types(command, environment, tmp_path, generic):
     """COMMAND, a type checker, finds no error in the README's program (with the
     generic import where it gives this PyQt) and each one of the wrong program,
@@ -345,13 +354,8 @@ def check_types(command, environment, tmp_path, generic):
 
 @pytest.mark.parametrize("checker", ["mypy", "pyright"])
 def test_type_checkers_without_configuration(tmp_path, installed, checker):
-    tool = shutil.which(checker)
-    if not tool:
-        pytest.skip(f"{checker} is not installed")
     folder, generic = installed
-    command = {"mypy": [tool, "--python-executable", sys.executable, "--cache-dir", str(tmp_path / "cache")],
-               "pyright": [tool, "--pythonpath", sys.executable]}[checker]
-    check_types(command, dict(os.environ, PYTHONPATH=folder), tmp_path, generic)
+    check_types(type_checker(checker, sys.executable, tmp_path), dict(os.environ, PYTHONPATH=folder), tmp_path, generic)
 
 
 def test_pip_builds_the_binding_into_a_venv(tmp_path):
@@ -378,7 +382,4 @@ def test_pip_builds_the_binding_into_a_venv(tmp_path):
     assert result.stdout.split()[1:] == [f"gyrelle._qt{major}", "20", "True"], result
     assert result.stdout.startswith(str(venv)), result
     # What type checkers take "from gyrelle import Gyrelle" for there: this binding.
-    mypy = shutil.which("mypy")
-    if mypy:
-        check_types([mypy, "--python-executable", str(venv / "bin/python"), "--cache-dir", str(tmp_path / "cache")],
-                    environment, tmp_path, major)
+    check_types(type_checker("mypy", str(venv / "bin/python"), tmp_path), environment, tmp_path, major)
