@@ -8,6 +8,8 @@
 set(UNIVERSE_GYRELLE_SANITIZERS "" CACHE STRING
   "Sanitizers to build every target with, as -fsanitize takes them (address,undefined or thread)")
 
+include(GenerateExportHeader)
+
 # C++17, warnings on, nothing exported unless a class says so: the exported
 # symbol lists are the libraries' binary contract.
 function(project_target_defaults target)
@@ -28,17 +30,23 @@ endfunction()
 # A shared library with the project's version and soname (lib<name>.so.1).
 # EXPORTS names a linker version script: it keeps the standard library and Qt
 # template code the library instantiates out of the dynamic symbol table.
+# HEADERS are its public headers, included as <target/header.h>, beside the
+# generated <target/target_export.h> with its <TARGET>_EXPORT macro; both are
+# the file sets HEADERS and export_header, which project_install_library installs.
 function(project_shared_library target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "EXPORTS" "SOURCES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "EXPORTS" "SOURCES;HEADERS")
   add_library(${target} SHARED ${arg_SOURCES})
   project_target_defaults(${target})
   set_target_properties(${target} PROPERTIES
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR}
     LINK_DEPENDS ${arg_EXPORTS})
-  # Headers are included as <library/header.h> from the source tree.
-  target_include_directories(${target} PUBLIC
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
+  set(generated ${PROJECT_BINARY_DIR}/include)
+  generate_export_header(${target} EXPORT_FILE_NAME ${generated}/${target}/${target}_export.h)
+  target_sources(${target}
+    PUBLIC FILE_SET HEADERS BASE_DIRS ${PROJECT_SOURCE_DIR} FILES ${arg_HEADERS}
+    PUBLIC FILE_SET export_header TYPE HEADERS BASE_DIRS ${generated}
+      FILES ${generated}/${target}/${target}_export.h)
   target_link_options(${target} PRIVATE LINKER:--version-script=${arg_EXPORTS})
   # clang links the sanitizer runtimes into executables only, so a sanitized
   # library has undefined references until it is loaded.

@@ -9,14 +9,13 @@ include(CMakePackageConfigHelpers)
 # components: lib<NAME>1 (the .so.1 files) and lib<NAME>-dev (headers under
 # <includedir>/<INCLUDE_ROOT>/<target>/, the .so link, the CMake package NAME
 # with imported target NAME::<target>, and NAME.pc).
-#   HEADERS          public headers
 #   INCLUDE_ROOT     a folder of their own below the include directory, for a
 #                    variant that must install beside another one
 #   FIND_DEPENDENCY  arguments of find_dependency() for the package config
 #   PC_DESCRIPTION, PC_REQUIRES  fields of the pkg-config file
 function(project_install_library target)
   cmake_parse_arguments(PARSE_ARGV 1 arg ""
-    "NAME;INCLUDE_ROOT;FIND_DEPENDENCY;PC_DESCRIPTION;PC_REQUIRES" "HEADERS")
+    "NAME;INCLUDE_ROOT;FIND_DEPENDENCY;PC_DESCRIPTION;PC_REQUIRES" "")
   set(name ${target})
   if(arg_NAME)
     set(name ${arg_NAME})
@@ -29,10 +28,13 @@ function(project_install_library target)
     string(APPEND include_root /${arg_INCLUDE_ROOT})
   endif()
 
+  # Also for CMake before 3.23, which does not read the exported file sets.
   target_include_directories(${target} PUBLIC $<INSTALL_INTERFACE:${include_root}>)
+  # The header file sets of project_shared_library().
   install(TARGETS ${target} EXPORT ${name}Targets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${runtime} NAMELINK_COMPONENT ${dev})
-  install(FILES ${arg_HEADERS} DESTINATION ${include_root}/${target} COMPONENT ${dev})
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${runtime} NAMELINK_COMPONENT ${dev}
+    FILE_SET HEADERS DESTINATION ${include_root} COMPONENT ${dev}
+    FILE_SET export_header DESTINATION ${include_root} COMPONENT ${dev})
 
   install(EXPORT ${name}Targets NAMESPACE ${name}:: DESTINATION ${cmake_dir} COMPONENT ${dev})
   if(arg_FIND_DEPENDENCY)

@@ -3,7 +3,7 @@
 
 #include <gyrelle/gyrelle.h>
 
-#include <gyrelle/accessible_change.h>
+#include <gyrelle/accessible_change_p.h>
 
 #include <QAccessible>
 #include <QPainter>

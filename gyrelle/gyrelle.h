@@ -4,14 +4,10 @@
 #ifndef GYRELLE_GYRELLE_H
 #define GYRELLE_GYRELLE_H
 
+#include <gyrelle/gyrelle_export.h>
+
 #include <QColor>
 #include <QWidget>
-
-#if defined(GYRELLE_BUILDING_LIBRARY)
-#define GYRELLE_EXPORT Q_DECL_EXPORT
-#else
-#define GYRELLE_EXPORT Q_DECL_IMPORT
-#endif
 
 /// An animated busy indicator: twelve rounded spokes in a circle, fading around
 /// it, turned clockwise by 30 degrees on every timer tick.

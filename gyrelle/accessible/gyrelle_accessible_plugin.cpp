@@ -3,7 +3,7 @@
 
 // Lets screen readers meet the spinner as an indeterminate progress bar that is
 // busy while it turns and invisible while it draws nothing.
-#include <gyrelle/accessible_change.h>
+#include <gyrelle/accessible_change_p.h>
 #include <gyrelle/gyrelle.h>
 
 #include <QAccessiblePlugin>

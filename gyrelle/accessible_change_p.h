@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 // SPDX-License-Identifier: MIT
 
-#ifndef GYRELLE_ACCESSIBLE_CHANGE_H
-#define GYRELLE_ACCESSIBLE_CHANGE_H
+#ifndef GYRELLE_ACCESSIBLE_CHANGE_P_H
+#define GYRELLE_ACCESSIBLE_CHANGE_P_H
 
 #include <QAccessible>
 
