@@ -75,6 +75,19 @@ def test_slots_follow_python_signals_and_properties_work(qtbot):
     assert spinner.setProperty("delay", 90) and spinner.property("delay") == 90
     assert spinner.setProperty("displayedWhenStopped", True) and spinner.isDisplayedWhenStopped()
     assert spinner.setProperty("color", QtGui.QColor("red")) and spinner.property("color") == QtGui.QColor("red")
+    if PYSIDE:  # properties as attributes, in a module that asks PySide for them
+        result = run_python("""
+            import PySide6
+            from __feature__ import true_property
+            from PySide6.QtWidgets import QApplication
+            from gyrelle import Gyrelle
+            app = QApplication([])
+            spinner = Gyrelle(delay=60)
+            spinner.delay += 5
+            spinner.displayedWhenStopped = True
+            print(spinner.delay, spinner.displayedWhenStopped, spinner.color.name())
+        """)
+        assert result.stdout == "65 True #000000\n", result
 
 
 def test_cpp_calls_the_python_overrides(qtbot):
