@@ -4,19 +4,19 @@
 # SPDX-License-Identifier: MIT
 
 """The Gyrelle spinner from Python: a start/stop button and a delay control.
-Runs with the PyQt whose gyrelle binding is installed (PyQt6's where both are);
---qt5 or --qt6 asks for one."""
+Runs with the Qt binding whose gyrelle binding is installed (PyQt6's first,
+then PyQt5's, then PySide6's); --qt5, --qt6 or --pyside6 asks for one."""
 import importlib
 import os
 import sys
 
-for option in ("--qt5", "--qt6"):
+for option, api in (("--qt5", "pyqt5"), ("--qt6", "pyqt6"), ("--pyside6", "pyside6")):
     if option in sys.argv:
-        os.environ["QT_API"] = "pyqt" + option[-1]
+        os.environ["QT_API"] = api
 
-from gyrelle import Gyrelle  # noqa: E402  no PyQt imported yet: QT_API's, else the installed one
+from gyrelle import Gyrelle  # noqa: E402  no Qt binding imported yet: QT_API's, else the installed one
 
-QtWidgets = importlib.import_module(Gyrelle.__base__.__module__)  # that binding's PyQt
+QtWidgets = importlib.import_module(Gyrelle.__base__.__module__)  # that binding's QtWidgets
 
 
 def main():

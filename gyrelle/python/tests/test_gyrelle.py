@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 # SPDX-License-Identifier: MIT
 
-"""The binding as PyQt programs use it, from the installed package."""
+"""The binding as PyQt and PySide6 programs use it, from the installed package."""
+import importlib.util
 import os
 import pydoc
 import re
@@ -17,15 +18,26 @@ import pytest
 import gyrelle
 from gyrelle import Gyrelle
 
-qt = pytest.importorskip(os.environ["PYTEST_QT_API"].replace("pyqt", "PyQt"))
+# The Qt binding of this run; OTHER is one whose binding of ours this build lacks.
+BINDING = {"pyqt5": "PyQt5", "pyqt6": "PyQt6", "pyside6": "PySide6"}[os.environ["PYTEST_QT_API"]]
+qt = pytest.importorskip(BINDING)
 from importlib import import_module  # noqa: E402
 
 QtCore = import_module(qt.__name__ + ".QtCore")
 QtGui = import_module(qt.__name__ + ".QtGui")
 QtWidgets = import_module(qt.__name__ + ".QtWidgets")
-sip = import_module(qt.__name__ + ".sip")
-major = qt.__name__[-1]
-other = "6" if major == "5" else "5"
+major = BINDING[-1]  # of Qt
+PYSIDE = BINDING == "PySide6"
+if PYSIDE:
+    shiboken = import_module("shiboken6")
+    Signal, delete, isdeleted = QtCore.Signal, shiboken.delete, lambda wrapper: not shiboken.isValid(wrapper)
+    MODULE, OTHER = "_pyside6", "PyQt5"
+else:
+    sip = import_module(qt.__name__ + ".sip")
+    Signal, delete, isdeleted = QtCore.pyqtSignal, sip.delete, sip.isdeleted
+    MODULE, OTHER = f"_qt{major}", "PyQt6" if major == "5" else "PyQt5"
+other = OTHER[-1]
+EXPLICIT = "gyrelle." + MODULE[1:]  # gyrelle.qt6, gyrelle.pyside6
 
 
 def test_loads_from_the_installed_prefix():
@@ -40,10 +52,10 @@ def test_loads_from_the_installed_prefix():
 
 def test_slots_follow_python_signals_and_properties_work(qtbot):
     class Job(QtCore.QObject):
-        started = QtCore.pyqtSignal()
-        finished = QtCore.pyqtSignal()
-        slowed = QtCore.pyqtSignal(int)
-        tinted = QtCore.pyqtSignal(QtGui.QColor)
+        started = Signal()
+        finished = Signal()
+        slowed = Signal(int)
+        tinted = Signal(QtGui.QColor)
 
     job = Job()
     spinner = Gyrelle(parent=None)
@@ -63,6 +75,19 @@ def test_slots_follow_python_signals_and_properties_work(qtbot):
     assert spinner.setProperty("delay", 90) and spinner.property("delay") == 90
     assert spinner.setProperty("displayedWhenStopped", True) and spinner.isDisplayedWhenStopped()
     assert spinner.setProperty("color", QtGui.QColor("red")) and spinner.property("color") == QtGui.QColor("red")
+    if PYSIDE:  # properties as attributes, in a module that asks PySide for them
+        result = run_python("""
+            import PySide6
+            from __feature__ import true_property
+            from PySide6.QtWidgets import QApplication
+            from gyrelle import Gyrelle
+            app = QApplication([])
+            spinner = Gyrelle(delay=60)
+            spinner.delay += 5
+            spinner.displayedWhenStopped = True
+            print(spinner.delay, spinner.displayedWhenStopped, spinner.color.name())
+        """)
+        assert result.stdout == "65 True #000000\n", result
 
 
 def test_cpp_calls_the_python_overrides(qtbot):
@@ -90,17 +115,20 @@ def test_cpp_calls_the_python_overrides(qtbot):
     qtbot.waitUntil(lambda: spinner.ticks >= 3 and spinner.paints >= 1)
     spinner.adjustSize()  # QWidget's C++ asks sizeHint()
     assert spinner.size() == QtCore.QSize(33, 33)
-    assert spinner.receivers(spinner.customContextMenuRequested) == 0  # inherited protected API
+    # Inherited protected API; PySide names a signal by its signature.
+    signal = QtCore.SIGNAL("customContextMenuRequested(QPoint)") if PYSIDE else spinner.customContextMenuRequested
+    assert spinner.receivers(signal) == 0
 
 
 def test_help_shows_the_class_and_its_own_api_first():
     text = pydoc.render_doc(Gyrelle, renderer=pydoc.plaintext).splitlines()
-    assert text[3].startswith(" |  An animated busy indicator"), text[:5]
+    # PySide's heading is the constructor's signatures.
+    assert any(line.startswith(" |  An animated busy indicator") for line in text[3:8]), text[:8]
     # Python 3.13's pydoc files the methods of a compiled class as "Static methods".
     headings = (" |  Methods defined here:", " |  Static methods defined here:")
     own = text[next(number for number, line in enumerate(text) if line in headings):]
     own = own[:next(number for number, line in enumerate(own) if line.startswith(" |  ----"))]
-    assert sorted(re.findall(r"^ \|  (\w+)\(", "\n".join(own), re.M)) == [
+    assert sorted(re.findall(r"^ \|  ([a-z]\w+)\(", "\n".join(own), re.M)) == [
         "animationDelay", "color", "heightForWidth", "isAnimated", "isDisplayedWhenStopped", "paintEvent",
         "setAnimationDelay", "setColor", "setDisplayedWhenStopped", "sizeHint", "startAnimation",
         "stopAnimation", "timerEvent"]
@@ -110,15 +138,15 @@ def test_running_spinner_deleted_by_its_parent_or_from_python(qtbot):
     parent = QtWidgets.QWidget()
     spinner = Gyrelle(parent)
     spinner.startAnimation()
-    sip.delete(parent)
-    assert sip.isdeleted(spinner)
+    delete(parent)
+    assert isdeleted(spinner)
 
     spinner = Gyrelle()
     spinner.setAnimationDelay(1)
     spinner.startAnimation()
     spinner.show()
     qtbot.wait(20)
-    sip.delete(spinner)
+    delete(spinner)
     qtbot.wait(50)  # the event loop goes on without the spinner's timer
 
 
@@ -162,32 +190,38 @@ CHOOSE = """
 """
 
 
-# Only this build's binding is installed (PyQt{m}); the other PyQt is (PyQt{o}).
+# This run's binding is {b} (QT_API {api}, our module {mod}), of a build for Qt
+# {q}, which has no binding for {o}. Rule 3 prefers PyQt{q}'s binding, which
+# every build for Qt {q} has. {pyside}: what QT_API=pyside6 gives in this build.
 @pytest.mark.parametrize("before, qt_api, expected", [
-    pytest.param("import PyQt{m}.QtWidgets", None, "chose gyrelle._qt{m}", id="imported"),
-    pytest.param("import PyQt{m}.QtCore", "pyqt{o}", "chose gyrelle._qt{m}", id="imported-before-QT_API"),
-    pytest.param("import PyQt{o}.QtWidgets", None, "ModuleNotFoundError gyrelle: the PyQt{o} binding "
-                 "(gyrelle._qt{o}) is not installed: install the Debian package python3-gyrelle-qt{o}",
+    pytest.param("import {b}.QtWidgets", None, "chose gyrelle.{mod}", id="imported"),
+    pytest.param("import {b}.QtCore", "{o_api}", "chose gyrelle.{mod}", id="imported-before-QT_API"),
+    pytest.param("import {o}.QtWidgets", None, "ModuleNotFoundError gyrelle: the {o} binding "
+                 "(gyrelle._qt{o_major}) is not installed: install the Debian package python3-gyrelle-qt{o_major}",
                  id="imported-other"),
-    pytest.param("", "pyqt{o}", "ModuleNotFoundError gyrelle: the PyQt{o} binding", id="QT_API-other"),
-    pytest.param("", "PyQt{m}", "chose gyrelle._qt{m}", id="QT_API"),
-    pytest.param("", "PySide2", "ImportError gyrelle: QT_API=pyside2 asks for PySide, which gyrelle does not "
-                 "support: its bindings are for PyQt5 and PyQt6 (QT_API=pyqt5 or pyqt6)", id="QT_API-PySide"),
-    pytest.param("", "tk", "chose gyrelle._qt{m}", id="QT_API-foreign"),
+    pytest.param("", "{o_api}", "ModuleNotFoundError gyrelle: the {o} binding", id="QT_API-other"),
+    pytest.param("", "{b}", "chose gyrelle.{mod}", id="QT_API"),
+    pytest.param("", "pyside6", "{pyside}", id="QT_API-PySide6"),
+    pytest.param("", "PySide2", "ImportError gyrelle: QT_API=pyside2 asks for a PySide that gyrelle does not "
+                 "support: its bindings are for PyQt5, PyQt6 and PySide6 (QT_API=pyqt5, pyqt6 or pyside6)",
+                 id="QT_API-PySide2"),
+    pytest.param("", "tk", "chose gyrelle._qt{q}", id="QT_API-foreign"),
     # The whole message, outside a venv and in one; {venv}: a venv made without
-    # --system-site-packages, which sees no PyQt ({python} is its interpreter).
-    pytest.param("sys.modules['PyQt{m}'] = None", None, "ModuleNotFoundError gyrelle: PyQt{m} is not installed for "
-                 "{python}: install the Debian package python3-pyqt{m} | cause: None\n", id="no-PyQt"),
-    pytest.param("{venv}", None, "ModuleNotFoundError gyrelle: PyQt{m} is not installed for {python}: install the "
-                 "Debian package python3-pyqt{m}, and make the venv with --system-site-packages to see it "
-                 "| cause: None\n", id="no-PyQt-venv"),
-    # The installed binding, whichever PyQt is importable; a mere look-up is no import.
-    pytest.param("import importlib.util; importlib.util.find_spec('PyQt{o}.QtCore')", None,
-                 "chose gyrelle._qt{m}", id="installed"),
-    pytest.param("import PyQt5.QtCore, PyQt6.QtCore", None, "ImportError gyrelle: the program has imported both",
+    # --system-site-packages, which sees no Qt binding ({python} is its interpreter).
+    pytest.param("sys.modules['{b}'] = None", "{api}", "ModuleNotFoundError gyrelle: {b} is not installed for "
+                 "{python}: install the Debian package {deb} | cause: None\n", id="no-Qt-binding"),
+    pytest.param("{venv}", "{api}", "ModuleNotFoundError gyrelle: {b} is not installed for {python}: install the "
+                 "Debian package {deb}, and make the venv with --system-site-packages to see it "
+                 "| cause: None\n", id="no-Qt-binding-venv"),
+    pytest.param("sys.modules.update(PyQt5=None, PyQt6=None, PySide6=None)", None,
+                 "ModuleNotFoundError gyrelle: PyQt{q}", id="no-Qt-binding-at-all"),
+    # The installed binding, whichever Qt binding is importable; a mere look-up is no import.
+    pytest.param("import importlib.util; importlib.util.find_spec('{o}.QtCore')", None,
+                 "chose gyrelle._qt{q}", id="installed"),
+    pytest.param("import {b}.QtCore, {o}.QtCore", None, "ImportError gyrelle: the program has imported ",
                  id="imported-both"),
-    pytest.param("import PyQt5.QtCore, PyQt6.QtCore", "pyqt{m}", "chose gyrelle._qt{m}", id="imported-both-QT_API"),
-    # {both}: a stand-in for the other binding as well, so that both are installed.
+    pytest.param("import {b}.QtCore, {o}.QtCore", "{api}", "chose gyrelle.{mod}", id="imported-both-QT_API"),
+    # {both}: a stand-in for {o}'s binding as well, so that both PyQt's are installed.
     pytest.param("{both}", None, "chose gyrelle._qt6", id="installed-both"),
     pytest.param("{both}; sys.modules['PyQt6'] = None", None, "chose gyrelle._qt5", id="installed-both-no-PyQt6"),
 ])
@@ -195,22 +229,29 @@ def test_binding_choice(tmp_path, before, qt_api, expected):
     (tmp_path / f"_qt{other}.py").write_text("class Gyrelle:\n    pass\n")
     both = f"import sys, gyrelle; gyrelle.__path__.append({str(tmp_path)!r})"
     python = sys.executable
-    if before.startswith("sys.modules['PyQt{m}']") and sys.prefix != sys.base_prefix:
+    if before.startswith("sys.modules['{b}']") and sys.prefix != sys.base_prefix:
         pytest.skip("run from a venv, whose message has the venv hint")
     if before == "{venv}":
         subprocess.run([sys.executable, "-m", "venv", "--without-pip", tmp_path / "venv"], check=True)
         python = str(tmp_path / "venv/bin/python")
-    fill = {"m": major, "o": other, "both": both, "venv": "", "python": python}
+    pyside = ("chose gyrelle._pyside6" if importlib.util.find_spec("gyrelle._pyside6") else
+              "ModuleNotFoundError gyrelle: the PySide6 binding (gyrelle._pyside6) is not installed: install the "
+              "Debian package python3-gyrelle-pyside6")
+    fill = {"b": BINDING, "api": BINDING.lower(), "mod": MODULE, "q": major, "o": OTHER, "o_api": OTHER.lower(),
+            "o_major": other, "deb": "python3-pyside6.qtwidgets" if PYSIDE else f"python3-pyqt{major}",
+            "pyside": pyside, "both": both, "venv": "", "python": python}
     environment = {"QT_API": qt_api.format(**fill)} if qt_api else {}
     result = run_python(CHOOSE.format(before=before.format(**fill)), python, **environment)
     assert result.stdout.startswith(expected.format(**fill)), result
 
 
 def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_aborting():
+    # Widgets of a PyQt of the other Qt.
+    wrong = "PyQt5" if major == "6" else "PyQt6"
     result = run_python(f"""
-        import PyQt5.QtCore, PyQt6.QtCore
-        from gyrelle.qt{major} import Gyrelle
-        from PyQt{other}.QtWidgets import QApplication, QWidget
+        import PyQt5.QtCore, PyQt6.QtCore, {BINDING}.QtCore
+        from {EXPLICIT} import Gyrelle
+        from {wrong}.QtWidgets import QApplication, QWidget
 
         def construct(*parent, **keyword):
             try:
@@ -218,7 +259,7 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
             except (RuntimeError, TypeError) as error:
                 print(type(error).__name__, error)
 
-        from PyQt{major}.QtGui import QGuiApplication
+        from {BINDING}.QtGui import QGuiApplication
         gui = QGuiApplication([])  # not enough
         construct()
         app = QApplication([])
@@ -228,36 +269,42 @@ def test_explicit_binding_makes_no_choice_and_a_mismatch_raises_instead_of_abort
         construct(QWidget)
         construct(parent=42)
     """)
-    switch = f"import PyQt{other} before gyrelle, set QT_API=pyqt{other}, or import Gyrelle from gyrelle.qt{other}"
+    switch = f"import {wrong} before gyrelle, set QT_API={wrong.lower()}, or import Gyrelle from gyrelle.qt{wrong[-1]}"
     assert (result.returncode, result.stdout.splitlines()) == (0, [
-        f"RuntimeError gyrelle: construct a QApplication (PyQt{major}) before any Gyrelle; "
+        f"RuntimeError gyrelle: construct a QApplication ({BINDING}) before any Gyrelle; "
         "a QGuiApplication is not enough",
-        f"RuntimeError gyrelle: the QApplication is PyQt{other}'s, but this Gyrelle is PyQt{major}'s: {switch}",
-        f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
-        f"TypeError gyrelle: the parent is a PyQt{other} widget, but this Gyrelle is PyQt{major}'s: {switch}",
-        f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not wrappertype",
-        f"TypeError Gyrelle(): parent must be a PyQt{major} QWidget or None, not int"]), result
+        f"RuntimeError gyrelle: the QApplication is {wrong}'s, but this Gyrelle is {BINDING}'s: {switch}",
+        f"TypeError gyrelle: the parent is a {wrong} widget, but this Gyrelle is {BINDING}'s: {switch}",
+        f"TypeError gyrelle: the parent is a {wrong} widget, but this Gyrelle is {BINDING}'s: {switch}",
+        f"TypeError Gyrelle(): parent must be a {BINDING} QWidget or None, not wrappertype",
+        f"TypeError Gyrelle(): parent must be a {BINDING} QWidget or None, not int"]), result
 
 
 def test_a_binding_that_does_not_load_is_reported(tmp_path):
     # A broken library first on the search path, ahead of any installed one.
     library = tmp_path / os.environ["GYRELLE_LIBRARY"]
     library.write_bytes(b"")
-    output = run_python(CHOOSE.format(before=""), LD_LIBRARY_PATH=str(tmp_path)).stdout
-    assert output.startswith(f"ImportError gyrelle: the PyQt{major} binding (gyrelle._qt{major}) is installed "
+    output = run_python(CHOOSE.format(before=f"import {BINDING}.QtCore"), LD_LIBRARY_PATH=str(tmp_path)).stdout
+    assert output.startswith(f"ImportError gyrelle: the {BINDING} binding (gyrelle.{MODULE}) is installed "
                              f"but cannot be loaded: {library}: file too short"), output
     assert "| cause: ImportError(" in output
 
 
-@pytest.mark.parametrize("way", ["loadUi", "pyuic"])
+@pytest.mark.parametrize("way", ["loader", "uic"])
 def test_designer_form(qtbot, tmp_path, way):
-    if way == "loadUi":
+    """Loaded at run time (PyQt's loadUi, PySide's QUiLoader), and as uic's code."""
+    if way == "loader" and PYSIDE:  # through our Designer plugin
+        loader = import_module("PySide6.QtUiTools").QUiLoader()
+        loader.addPluginPath(os.environ["GYRELLE_PLUGIN_PATH"])
+        form = loader.load(os.environ["GYRELLE_FORM"])
+        spinner = form.findChild(QtWidgets.QWidget, "spinner")
+    elif way == "loader":
         form = import_module(qt.__name__ + ".uic").loadUi(os.environ["GYRELLE_FORM"])
         spinner = form.spinner
     else:
-        pyuic = shutil.which("pyuic" + major)
+        pyuic = shutil.which("pyside6-uic" if PYSIDE else "pyuic" + major)
         if not pyuic:
-            pytest.skip(f"pyuic{major} is not installed")
+            pytest.skip(f"{BINDING}'s uic is not installed")
         generated = tmp_path / "ui_spinner_form.py"
         subprocess.run([pyuic, os.environ["GYRELLE_FORM"], "-o", str(generated)], check=True)
         form, ui = QtWidgets.QWidget(), runpy.run_path(str(generated))["Ui_SpinnerForm"]()
@@ -270,11 +317,11 @@ def test_designer_form(qtbot, tmp_path, way):
 
 
 def readme_snippets():
-    """The Python code of the README and the Python guide, for this PyQt (it
+    """The Python code of the README and the Python guide, for this binding (it
     is written for PyQt6)."""
     top = Path(__file__).parents[3]
     text = "".join((top / page).read_text() for page in ("README.md", "docs/python.md"))
-    return [textwrap.dedent(code).replace("qt6", f"qt{major}").replace("PyQt6", f"PyQt{major}")
+    return [textwrap.dedent(code).replace("gyrelle.qt6", EXPLICIT).replace("PyQt6", BINDING)
             for code in re.findall(r"^```python\n(.*?)^```", text, re.M | re.S)]
 
 
@@ -285,7 +332,7 @@ def test_readme_snippet_is_isort_clean_and_runs(snippet):
         result = subprocess.run([isort, "--diff", "--check-only", "-"], input=snippet, capture_output=True, text=True)
         assert result.returncode == 0, result.stdout
     # Its event loop ends at once, after listing the widgets.
-    quit_at_once = (f"from PyQt{major}.QtWidgets import QApplication\n"
+    quit_at_once = (f"from {BINDING}.QtWidgets import QApplication\n"
                     "QApplication.exec = lambda app: print([type(widget).__name__ for widget in app.allWidgets()])\n")
     result = run_python(quit_at_once + snippet)
     assert result.returncode == 0 and "'Gyrelle'" in result.stdout, result
@@ -294,11 +341,11 @@ def test_readme_snippet_is_isort_clean_and_runs(snippet):
 # Each line of the wrong program is an error. Line 5 tells which PyQt type
 # checkers take "from gyrelle import Gyrelle" for (GENERIC), the other being
 # OTHER: only a PyQt6 widget where PyQt5's is expected is an error, as PyQt5's
-# type hints let its widgets pass for any class.
+# type hints let its widgets pass for any class. Exact is this run's binding.
 WRONG_PROGRAM = """
     from PyQt{other}.QtWidgets import QVBoxLayout, QWidget
     from gyrelle import Gyrelle
-    from gyrelle.qt{m} import Gyrelle as Exact
+    from {explicit} import Gyrelle as Exact
     {mismatch}
     spinner = Exact("window")
     spinner.setAnimationDelay("fast")
@@ -336,14 +383,16 @@ def type_checker(checker, python, tmp_path):
 
 def check_types(command, environment, tmp_path, generic):
     """COMMAND, a type checker, finds no error in the README's program (with the
-    generic import where it gives this PyQt) and each one of the wrong program,
+    generic import where it gives this binding) and each one of the wrong program,
     for which "from gyrelle import Gyrelle" is PyQt<GENERIC>'s."""
     good = readme_snippets()[0]
-    if generic == major:
+    if generic == major and not PYSIDE:
         good = good.replace(f"from gyrelle.qt{major} import", "from gyrelle import")
-    wrong = textwrap.dedent(WRONG_PROGRAM.format(m=major, other="5" if generic == "6" else "6",
+    wrong = textwrap.dedent(WRONG_PROGRAM.format(explicit=EXPLICIT, other="5" if generic == "6" else "6",
                                                  mismatch=MISMATCH[generic]))
-    for name, program, wrong_lines in (("good", good, []), ("wrong", wrong, list(range(5, 13)))):
+    # PySide6 types a QColor parameter as anything a QVariant takes, 0.5 included.
+    wrong_lines = [line for line in range(5, 13) if not (PYSIDE and line == 9)]
+    for name, program, wrong_lines in (("good", good, []), ("wrong", wrong, wrong_lines)):
         source = tmp_path / f"{name}.py"
         source.write_text(program)
         result = subprocess.run([*command, str(source)], capture_output=True, text=True, env=environment,
@@ -360,6 +409,8 @@ def test_type_checkers_without_configuration(tmp_path, installed, checker):
 
 def test_pip_builds_the_binding_into_a_venv(tmp_path):
     """pip install from the source tree, against the installed library."""
+    if PYSIDE:
+        pytest.skip("pip builds the PyQt bindings only")
     venv = tmp_path / "venv"
     subprocess.run(["/usr/bin/python3", "-m", "venv", "--system-site-packages", str(venv)], check=True)
     environment = {name: value for name, value in os.environ.items() if name != "PYTHONPATH"}
