@@ -1,18 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 # SPDX-License-Identifier: MIT
 
-"""How pip builds the binding: pip install --no-build-isolation gyrelle/python.
+"""How SIP builds the binding, from pyproject.toml, for pip and for CMake.
 
-For the PyQt of the Qt whose qmake it is given (pip -C--qmake=FILE; by default
-the qmake on PATH), against the gyrelle library of that Qt that pkg-config
-finds (libgyrelle.so.1 for Qt 5, libgyrelle-qt6.so.1 for Qt 6). The wheel
-holds the whole package, with that one binding.
+pip install --no-build-isolation gyrelle/python builds it for the PyQt of the
+Qt whose qmake it is given (pip -C--qmake=FILE; by default the qmake on PATH),
+against the gyrelle library of that Qt that pkg-config finds (libgyrelle.so.1
+for Qt 5, libgyrelle-qt6.so.1 for Qt 6). The wheel holds the whole package,
+with that one binding. CMake runs sip-build --no-compile here: the same C++
+and type hints, which it compiles and installs itself.
 """
 import glob
 import importlib.util
 import os
 import re
-import shutil
+import string
 import subprocess
 import sys
 import tomllib
@@ -22,6 +24,17 @@ from pyqtbuild import PyQtBindings, PyQtProject, QmakeBuilder
 from sipbuild import Installable, UserException
 
 SOURCE = Path(__file__).resolve().parent
+with open(SOURCE / "pyproject.toml", "rb") as manifest_file:
+    MANIFEST = tomllib.load(manifest_file)
+
+
+def project_version():
+    """The version in project() of the top-level CMakeLists.txt."""
+    cmake_lists = SOURCE.parents[1] / "CMakeLists.txt"
+    found = re.search(r"^project\(\s*[\w-]+\s+VERSION\s+([0-9][0-9.]*)", cmake_lists.read_text(), re.MULTILINE)
+    if not found:
+        raise UserException(f"{cmake_lists} names no project(... VERSION ...)")
+    return found[1]
 
 
 def pkg_config(library, option):
@@ -33,17 +46,6 @@ def pkg_config(library, option):
     return result.stdout.split()
 
 
-def configured(template, values):
-    """TEMPLATE's text with each @NAME@ replaced, as CMake's configure_file() does."""
-    text = Path(template).read_text()
-    for name, value in values.items():
-        text = text.replace(f"@{name}@", value)
-    # A name CMake fills in but this build does not would ship as "@NAME@".
-    if unfilled := re.search(r"@\w+@", text):
-        raise UserException(f"{template}: {unfilled[0]} has no value in the pip build")
-    return text
-
-
 class GyrelleBuilder(QmakeBuilder):
     def build_project(self, target_dir, *, wheel_tag=None):
         super().build_project(target_dir, wheel_tag=wheel_tag)
@@ -51,6 +53,15 @@ class GyrelleBuilder(QmakeBuilder):
 
 
 class GyrelleProject(PyQtProject):
+    def setup(self, pyproject, tool, tool_description):
+        # The metadata read here, where SIP 6.10 would warn that its own table
+        # is deprecated; pip's wheel gets it from sip-distinfo, which reads it anew.
+        pyproject.get_metadata = lambda: {"metadata-version": "2.1", **MANIFEST["tool"]["sip"]["metadata"]}
+        super().setup(pyproject, tool, tool_description)
+
+    def get_metadata_overrides(self):
+        return {"version": project_version()}
+
     def apply_nonuser_defaults(self, tool):
         self.builder_factory = GyrelleBuilder
         super().apply_nonuser_defaults(tool)
@@ -74,40 +85,37 @@ class GyrelleProject(PyQtProject):
         parsed = isinstance(self.abi_version, tuple)
         self.abi_version = tuple(map(int, abi_version.split("."))) if parsed else abi_version
         self.library = "gyrelle" if self.major == "5" else "gyrelle-qt6"
-        library_dirs = [flag[2:] for flag in pkg_config(self.library, "--libs-only-L")]
-        bindings = PyQtBindings(
-            self, self.module, qmake_QT=["widgets"], protected_is_public=True, pep484_pyi=True,
-            include_dirs=[flag[2:] for flag in pkg_config(self.library, "--cflags-only-I")],
-            library_dirs=library_dirs, libraries=[flag[2:] for flag in pkg_config(self.library, "--libs-only-l")],
-            # A prefix of one's own is not on the loader's path (pkg-config
-            # names no folder for the system's own).
-            extra_link_args=[f"-Wl,-rpath,{folder}" for folder in library_dirs])
+        options = {name.replace("-", "_"): value for name, value in MANIFEST["tool"]["gyrelle"]["bindings"].items()}
+        bindings = PyQtBindings(self, self.module, qmake_QT=["widgets"], **options, **self.library_options())
         bindings.apply_nonuser_defaults(tool)
         bindings.apply_user_defaults(tool)
         self.bindings.clear()
         self.bindings[self.module] = bindings
 
+    def library_options(self):
+        """Where the compiler and linker find the library; CMake, which
+        compiles the module itself, links it to its own target."""
+        if not self.compile:
+            return {}
+        library_dirs = [flag[2:] for flag in pkg_config(self.library, "--libs-only-L")]
+        return {"include_dirs": [flag[2:] for flag in pkg_config(self.library, "--cflags-only-I")],
+                "library_dirs": library_dirs,
+                "libraries": [flag[2:] for flag in pkg_config(self.library, "--libs-only-l")],
+                # A prefix of one's own is not on the loader's path (pkg-config
+                # names no folder for the system's own).
+                "extra_link_args": [f"-Wl,-rpath,{folder}" for folder in library_dirs]}
+
     def update(self, tool):
-        # The same templates that CMake configures, into the build folder.
-        values = {"module": self.module, "GYRELLE_QT_MAJOR_VERSION": self.major, "pyqt": f"PyQt{self.major}",
-                  "library": f"lib{self.library}.so.{self.version_str.split('.')[0]}",
-                  "PROJECT_VERSION": self.version_str}
+        values = {"module": self.module, "major": self.major, "pyqt": f"PyQt{self.major}",
+                  "library": f"lib{self.library}.so.{self.version_str.split('.')[0]}"}
         self.sip_files_dir = os.path.join(self.build_dir, "sip")
         sip_file = Path(self.sip_files_dir, self.module, f"{self.module}mod.sip")
         sip_file.parent.mkdir(parents=True)
-        sip_file.write_text(configured(SOURCE / "gyrelle.sip.in", values))
+        sip_file.write_text(string.Template((SOURCE / "gyrelle.sip.in").read_text()).substitute(values))
 
-        self.package_dir = Path(self.build_dir, "package", "gyrelle")
-        self.package_dir.mkdir(parents=True)
-        files = {"__init__.py": configured(SOURCE / "gyrelle" / "__init__.py", values),
-                 f"qt{self.major}.py": configured(SOURCE / "gyrelle" / "qt.py.in", values),
-                 f"qt{self.major}.pyi": configured(SOURCE / "gyrelle" / "qt.pyi.in", values)}
-        for name in ("gyrelle.py", "__init__.pyi", "py.typed", "_default.py" if self.major == "5" else "_default.pyi"):
-            files[name] = (SOURCE / "gyrelle" / name).read_text()
+        files = MANIFEST["tool"]["gyrelle"]["files"]
         package = Installable("package", target_subdir="gyrelle")
-        for name, text in files.items():
-            (self.package_dir / name).write_text(text)
-            package.files.append(str(self.package_dir / name))
+        package.files += [str(SOURCE / "gyrelle" / name) for name in files["shared"] + files[f"qt{self.major}"]]
         self.installables.append(package)
         super().update(tool)
 
@@ -120,8 +128,5 @@ class GyrelleProject(PyQtProject):
         built = glob.glob(os.path.join(self.build_dir, self.module, f"{self.module}*.so"))
         if not built:  # not compiled (sip-build --no-make)
             return
-        shutil.copy(built[0], self.package_dir)
-        env = dict(os.environ, PYTHONPATH=str(self.package_dir.parent))
         subprocess.run([sys.executable, "-P", str(SOURCE / "stub_docstrings.py"), f"gyrelle.{self.module}",
-                        hints, hints], env=env, check=True)
-        os.remove(self.package_dir / os.path.basename(built[0]))
+                        built[0], hints, hints], check=True)

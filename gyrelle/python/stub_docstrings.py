@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: MIT
 
 """Writes a binding's type hints with the docstrings of its compiled module,
-which IDEs show from the hints only. The module must be importable.
+which IDEs show from the hints only. The module is loaded from its file alone,
+without its package, which may not be importable where it is built.
 
-Usage: stub_docstrings.py MODULE HINTS OUTPUT
+Usage: stub_docstrings.py MODULE FILE HINTS OUTPUT
 """
-import importlib
+import importlib.util
 import re
 import sys
 import textwrap
@@ -35,9 +36,16 @@ def with_docstrings(hints, module):
     return "\n".join(lines) + "\n"
 
 
+def loaded(name, path):
+    spec = importlib.util.spec_from_file_location(name, path)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
 if __name__ == "__main__":
-    name, hints_path, output_path = sys.argv[1:]
+    name, module_path, hints_path, output_path = sys.argv[1:]
     with open(hints_path) as hints:
-        text = with_docstrings(hints.read(), importlib.import_module(name))
+        text = with_docstrings(hints.read(), loaded(name, module_path))
     with open(output_path, "w") as output:  # may be HINTS itself
         output.write(text)

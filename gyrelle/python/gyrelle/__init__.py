@@ -23,11 +23,12 @@ Designer forms record the header ``gyrelle/gyrelle.h``; PyQt's uic turns it
 into the module ``gyrelle.gyrelle``, which gives the same choice.
 """
 import importlib
+import importlib.metadata
 import importlib.util
 import os
 import sys
 
-__version__ = "@PROJECT_VERSION@"
+__version__ = importlib.metadata.version(__name__)
 __all__ = ["Gyrelle"]
 
 # The Qt bindings we serve, in the order of rule 3: for each, our module and its

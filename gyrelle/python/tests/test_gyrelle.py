@@ -419,8 +419,15 @@ def test_pip_builds_the_binding_into_a_venv(tmp_path):
                             f"--qmake={os.environ['GYRELLE_QMAKE']}", Path(__file__).parents[1]],
                            env=environment, capture_output=True, text=True)
     assert built.returncode == 0, built
-    shown = subprocess.run([venv / "bin/pip", "show", "gyrelle"], env=environment, capture_output=True, text=True)
+    shown = subprocess.run([venv / "bin/pip", "show", "--files", "gyrelle"], env=environment, capture_output=True,
+                           text=True)
     assert f"Location: {venv}" in shown.stdout and f"Requires: PyQt{major}," in shown.stdout, shown.stdout
+    assert f"Version: {os.environ['GYRELLE_VERSION']}\n" in shown.stdout, shown.stdout
+    # The same package as CMake installs, with this build's PyQt binding only
+    # (CMake's may hold PySide6's too).
+    wheel_files = set(re.findall(r"^  gyrelle/([^/\n]+)$", shown.stdout, re.MULTILINE))
+    installed = {name for name in os.listdir(os.path.dirname(gyrelle.__file__)) if "pyside6" not in name}
+    assert wheel_files == installed - {"__pycache__"}, shown.stdout
     result = subprocess.run([venv / "bin/python", "-c", textwrap.dedent(f"""
         from PyQt{major}.QtWidgets import QApplication
         import gyrelle

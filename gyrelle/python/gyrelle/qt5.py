@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 # SPDX-License-Identifier: MIT
 
-"""Gyrelle for PyQt@GYRELLE_QT_MAJOR_VERSION@, whatever else the program imports."""
+"""Gyrelle for PyQt5, whatever else the program imports."""
 from gyrelle import _binding_module
 
-Gyrelle = _binding_module("PyQt@GYRELLE_QT_MAJOR_VERSION@").Gyrelle
+Gyrelle = _binding_module("PyQt5").Gyrelle
 
 __all__ = ["Gyrelle"]

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The universe and gyrelle developers
 # SPDX-License-Identifier: MIT
 
-from gyrelle._qt@GYRELLE_QT_MAJOR_VERSION@ import Gyrelle as Gyrelle
+from gyrelle._qt6 import Gyrelle as Gyrelle
 
 __all__ = ["Gyrelle"]

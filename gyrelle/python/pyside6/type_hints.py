@@ -14,7 +14,7 @@ from pathlib import Path
 
 from PySide6.support.signature.lib.pyi_generator import generate_pyi
 
-sys.path.append(str(Path(__file__).resolve().parents[1] / "python"))
+sys.path.append(str(Path(__file__).resolve().parents[1]))
 from stub_docstrings import with_docstrings  # noqa: E402
 
 MODULE = "gyrelle._pyside6"

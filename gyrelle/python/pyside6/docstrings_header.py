@@ -5,10 +5,11 @@
 a C++ header for the PySide6 binding, so that help() says the same in both.
 
 Usage: docstrings_header.py SIP_FILE OUTPUT NAME=VALUE...
-(each NAME=VALUE fills in the SIP file's @NAME@).
+(each NAME=VALUE fills in the SIP file's ${NAME}).
 """
 import json
 import re
+import string
 import sys
 
 # A class, or a function or constructor with its return type and specifiers.
@@ -54,8 +55,6 @@ if __name__ == "__main__":
     sip_path, output_path, *values = sys.argv[1:]
     with open(sip_path) as sip_file:
         text = sip_file.read()
-    for value in values:
-        name, _, filling = value.partition("=")
-        text = text.replace(f"@{name}@", filling)
+    text = string.Template(text).safe_substitute(value.split("=", 1) for value in values)
     with open(output_path, "w") as output:
         output.write(header(docstrings(text)))
