@@ -28,7 +28,6 @@ import importlib.util
 import os
 import sys
 
-__version__ = importlib.metadata.version(__name__)
 __all__ = ["Gyrelle"]
 
 # The Qt bindings we serve, in the order of rule 3: for each, our module and its
@@ -137,6 +136,8 @@ def _wrong_binding_error(binding, parent):
 def __getattr__(name):
     # Chosen on first use, not on "import gyrelle", so that gyrelle.qt5,
     # gyrelle.qt6 and gyrelle.pyside6 can be imported without any choice being made.
+    if name == "__version__":  # from the metadata installed beside the package, read when asked
+        return importlib.metadata.version(__name__)
     if name != "Gyrelle":
         raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
     gyrelle_class = _binding_module(_chosen_binding()).Gyrelle
@@ -145,4 +146,4 @@ def __getattr__(name):
 
 
 def __dir__():
-    return sorted({*globals(), "Gyrelle"})
+    return sorted({*globals(), "Gyrelle", "__version__"})

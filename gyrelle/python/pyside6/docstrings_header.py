@@ -55,6 +55,6 @@ if __name__ == "__main__":
     sip_path, output_path, *values = sys.argv[1:]
     with open(sip_path) as sip_file:
         text = sip_file.read()
-    text = string.Template(text).safe_substitute(value.split("=", 1) for value in values)
+    text = string.Template(text).safe_substitute(dict(value.split("=", 1) for value in values))
     with open(output_path, "w") as output:
         output.write(header(docstrings(text)))
