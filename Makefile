@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 # Everyday commands; everything else is plain CMake (see README.md).
-.PHONY: demo test test-on docs packages packages-reproducible deps check
+.PHONY: demo test test-on docs packages packages-reproducible deps check dist source-package \
+	packages-from-source autopkgtest
 
 SNAPSHOT := build/spinner-frames.png
 
@@ -59,3 +60,26 @@ packages:
 packages-reproducible:
 	tools/install-deps packaging
 	packaging/check-reproducible build-reproducible
+
+# The release tarball of the committed tree, the same bytes each time:
+# build-dist/universe-gyrelle-<version>.tar.xz.
+dist:
+	packaging/make-dist build-dist
+
+# The Debian source package of the committed tree in build-source/: that
+# tarball as its .orig.tar.xz, the .dsc and .debian.tar.xz, lintian-checked.
+source-package:
+	tools/install-deps packaging
+	packaging/build-source-package build-source
+
+# That source package as a distribution builds it: unpacked by dpkg-source and
+# built in build-source/packages/, then checked as make packages checks.
+packages-from-source: source-package
+	packaging/build-packages build-source/packages build-source/universe-gyrelle_*.dsc
+	packaging/check-packages build-source/packages
+
+# The as-installed tests of debian/tests (autopkgtest) against the packages of
+# make packages, in a throw-away system of this release (as root).
+autopkgtest:
+	tools/install-deps packaging
+	packaging/run-autopkgtest build-deb
