@@ -7,8 +7,9 @@
 
 SNAPSHOT := build/spinner-frames.png
 
+# DEPS: more groups of tools/install-deps, e.g. make test DEPS=ci (pyright too).
 deps:
-	tools/install-deps
+	tools/install-deps $(DEPS)
 
 # The truck's run, then the spinner: in a window where there is a display,
 # otherwise as a PNG of its frames.

@@ -18,7 +18,8 @@ sys.path.append(str(Path(__file__).resolve().parents[1]))
 from stub_docstrings import with_docstrings  # noqa: E402
 
 MODULE = "gyrelle._pyside6"
-HEADER = "# SPDX-FileCopyrightText: 2026 The universe and gyrelle developers\n# SPDX-License-Identifier: MIT\n"
+# The licence of the hints is this file's own: its first two lines.
+HEADER = "".join(Path(__file__).read_text().splitlines(keepends=True)[:2])
 
 if __name__ == "__main__":
     options = types.SimpleNamespace(_pyside_call=True, logger=logging.getLogger(), is_ci=False, quiet=True,
