@@ -22,6 +22,7 @@ of another binding as its parent raises TypeError. Both say what to change.
 Designer forms record the header ``gyrelle/gyrelle.h``; PyQt's uic turns it
 into the module ``gyrelle.gyrelle``, which gives the same choice.
 """
+import functools
 import importlib
 import importlib.metadata
 import importlib.util
@@ -65,24 +66,22 @@ def _binding_module(binding):
     except ImportError as error:
         raise ImportError(f"gyrelle: the {binding} binding ({name}) is installed but cannot be "
                           f"loaded: {error}", name=name) from error
-    if binding == "PySide6":
-        _check_parent(module.Gyrelle)
     return module
 
 
 def _check_parent(cls):
     """Makes CLS, PySide6's Gyrelle, reject a parent of another binding as
-    PyQt's does; PySide6's own error names neither binding."""
+    PyQt's does, PySide6's own error naming neither binding. The compiled
+    module calls it once, as it makes the class."""
     native_init = cls.__init__
-    if getattr(native_init, "checks_parent", False):
-        return
     widget = sys.modules["PySide6.QtWidgets"].QWidget
 
-    def __init__(self, parent=None, **properties):
+    @functools.wraps(native_init)
+    def __init__(self, *args, **kwargs):
+        parent = args[0] if args else kwargs.get("parent")
         if parent is not None and not isinstance(parent, widget):
             raise _wrong_binding_error("PySide6", parent)
-        native_init(self, parent, **properties)
-    __init__.checks_parent = True
+        native_init(self, *args, **kwargs)
     cls.__init__ = __init__
 
 
