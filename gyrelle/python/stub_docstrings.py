@@ -37,9 +37,9 @@ def with_docstrings(hints, module):
 
 
 def loaded(name, path):
-    spec = importlib.util.spec_from_file_location(name, path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    location = importlib.util.spec_from_file_location(name, path)
+    module = importlib.util.module_from_spec(location)
+    location.loader.exec_module(module)
     return module
 
 
